@@ -1,0 +1,62 @@
+# Tavik: two commands for a new user.
+#   make run   build, analyse the bundled example, print where the report is
+#   make test  install what is missing, build Release and sanitizer builds, run every test
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+BUILD := build
+ASAN_BUILD := build-asan
+FUZZ_BUILD := build-fuzz
+EXAMPLE := examples/elastic_pipe_pile_soft_clay.inp
+RUN_DIR := $(BUILD)/run
+
+# Debian packages the build and the tests need, with a file that shows each is present.
+PACKAGES := cmake:/usr/bin/cmake g++:/usr/bin/g++ make:/usr/bin/make \
+  libgtest-dev:/usr/include/gtest/gtest.h libgmock-dev:/usr/include/gmock/gmock.h \
+  libbenchmark-dev:/usr/include/benchmark/benchmark.h libcli11-dev:/usr/include/CLI/CLI.hpp \
+  clang:/usr/bin/clang++ libclang-rt-14-dev:/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a
+
+.PHONY: deps build build-asan run test test-release test-asan bench format clean
+
+deps:
+	@missing=""; for entry in $(PACKAGES); do \
+	  pkg=$${entry%%:*}; file=$${entry#*:}; \
+	  [ -e "$$file" ] || missing="$$missing $$pkg"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing missing packages:$$missing"; \
+	  export DEBIAN_FRONTEND=noninteractive; \
+	  apt-get update -qq && apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS)
+
+build-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTAVIK_SANITIZE=ON -DTAVIK_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+run: build
+	@mkdir -p $(RUN_DIR)
+	@$(BUILD)/bin/tavik run $(EXAMPLE) --out-dir $(RUN_DIR); status=$$?; \
+	echo "Report: $(RUN_DIR)/$$(basename $(EXAMPLE) .inp).out"; \
+	if [ $$status -ne 0 ]; then echo "The example run did not end normally (exit $$status): see the report."; fi; \
+	exit $$status
+
+test-release: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+test-asan: build-asan
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+test: test-release test-asan
+
+bench: build
+	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,98 @@
+// tavik: the command-line program. Runs an input data file directly (no NAMES.DAT) or
+// calls the host entry point in the current directory, and says how the run ended.
+//
+// Exit codes: 0 normal end (with or without warnings), 1 input error, 2 runtime or internal
+// error, 64 wrong usage.
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "tavik/tavik.h"
+
+namespace {
+
+constexpr int kExitNormal = 0;
+constexpr int kExitInputError = 1;
+constexpr int kExitRuntimeError = 2;
+constexpr int kExitUsage = 64;
+
+std::string Describe(const tavik::RunOutcome& outcome) {
+  if (outcome.error_number > 0) {
+    const bool input = outcome.error_number >= 100 && outcome.error_number <= 199;
+    std::string text = input ? "ended on input error " : "ended on runtime error ";
+    text += std::to_string(outcome.error_number);
+    if (!outcome.message_code.empty()) text += " (" + outcome.message_code + ")";
+    if (!outcome.error_meaning.empty()) text += ": " + outcome.error_meaning;
+    return text;
+  }
+  if (outcome.warnings.empty()) return "ended normally";
+  std::string text = "ended normally with warnings";
+  for (std::size_t k = 0; k < outcome.warnings.size(); ++k) {
+    text += (k == 0 ? " " : ", ") + std::to_string(outcome.warnings[k].number);
+  }
+  return text;
+}
+
+int Exit_Code(const tavik::RunOutcome& outcome) {
+  if (outcome.error_number == 0) return kExitNormal;
+  if (outcome.error_number >= 100 && outcome.error_number <= 199) return kExitInputError;
+  return kExitRuntimeError;
+}
+
+int Run_Input(const std::string& input, const std::string& out_dir_option) {
+  namespace fs = std::filesystem;
+  const fs::path input_path(input);
+  const fs::path out_dir = out_dir_option.empty() ? input_path.parent_path() : fs::path(out_dir_option);
+  const fs::path stem = out_dir / input_path.stem();
+  tavik::RunPaths paths;
+  paths.input = input_path.string();
+  paths.report = stem.string() + ".out";
+  paths.plot = stem.string() + ".plt";
+  paths.messages = stem.string() + ".msg";
+  const tavik::RunOutcome outcome = tavik::Run_Analysis(paths);
+  std::printf("tavik: %s; report: %s\n", Describe(outcome).c_str(), paths.report.c_str());
+  return Exit_Code(outcome);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{
+      "Tavik: analysis of single piles and drilled shafts under lateral load by the p-y "
+      "method.\nExit codes: 0 normal end (also with warnings), 1 input error, 2 runtime "
+      "error, 64 wrong usage.",
+      "tavik"};
+  app.set_version_flag("--version", std::string("tavik ") + tavik::Version_Text());
+  app.require_subcommand(1);
+
+  std::string input;
+  std::string out_dir;
+  CLI::App* run = app.add_subcommand(
+      "run", "Analyse INPUT; write STEM.out (report), STEM.plt (plot data) and STEM.msg (run "
+             "messages) to DIR, by default the input file's folder.");
+  run->add_option("INPUT", input, "keyword input data file")->required();
+  run->add_option("--out-dir", out_dir, "folder for the report, plot and message files")
+      ->type_name("DIR");
+
+  CLI::App* tgo = app.add_subcommand(
+      "tgo", "Call the host entry point TGO(6027) in the current directory, as a host program "
+             "does (files named in NAMES.DAT), and print the value it returns.");
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    const int code = app.exit(e);
+    return code == 0 ? kExitNormal : kExitUsage;
+  }
+
+  if (run->parsed()) return Run_Input(input, out_dir);
+  if (tgo->parsed()) {
+    const int32_t status = TGO(tavik::kInterfaceVersion);
+    std::printf("%d\n", static_cast<int>(status));
+    if (status <= 0) return kExitNormal;
+    return (status >= 100 && status <= 199) ? kExitInputError : kExitRuntimeError;
+  }
+  return kExitUsage;
+}
