@@ -15,7 +15,7 @@ PACKAGES := cmake:/usr/bin/cmake g++:/usr/bin/g++ make:/usr/bin/make \
   libbenchmark-dev:/usr/include/benchmark/benchmark.h libcli11-dev:/usr/include/CLI/CLI.hpp \
   clang:/usr/bin/clang++ libclang-rt-14-dev:/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a
 
-.PHONY: deps build build-asan run test test-release test-asan bench format clean
+.PHONY: deps build build-asan run test test-release test-asan fuzz-build fuzz bench format clean
 
 deps:
 	@missing=""; for entry in $(PACKAGES); do \
@@ -50,7 +50,26 @@ test-asan: build-asan
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# The fuzz run comes after the sanitizer tests, also under make -j.
 test: test-release test-asan
+	$(MAKE) fuzz
+
+# The libFuzzer target of the input reader, built with clang (and the whole engine with it).
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DTAVIK_FUZZ=ON -DTAVIK_TESTS=OFF -DTAVIK_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# About FUZZ_SECONDS of fuzzing from the seed files (examples/ and fuzz/corpus/), copied into
+# $(FUZZ_BUILD)/corpus, which keeps what the fuzzer adds; findings go to $(FUZZ_BUILD)/artifacts.
+FUZZ_SECONDS ?= 60
+fuzz: fuzz-build
+	@mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/artifacts
+	@for f in examples/* fuzz/corpus/*; do \
+	  if [ -f "$$f" ]; then cp "$$f" "$(FUZZ_BUILD)/corpus/seed_$$(echo "$$f" | tr '/' '_')"; fi; \
+	done
+	$(FUZZ_BUILD)/bin/read_input_fuzz $(FUZZ_BUILD)/corpus -dict=fuzz/read_input.dict \
+	  -max_total_time=$(FUZZ_SECONDS) -timeout=1 -rss_limit_mb=2048 \
+	  -artifact_prefix=$(FUZZ_BUILD)/artifacts/ -print_final_stats=1
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done

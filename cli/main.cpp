@@ -45,6 +45,12 @@ int Run_Input(const std::string& input, const std::string& out_dir_option) {
   namespace fs = std::filesystem;
   const fs::path input_path(input);
   const fs::path out_dir = out_dir_option.empty() ? input_path.parent_path() : fs::path(out_dir_option);
+  // A named output folder is created when missing; one that cannot be made shows up as the
+  // run's own error for an output file that cannot be created.
+  if (!out_dir.empty()) {
+    std::error_code ignored;
+    fs::create_directories(out_dir, ignored);
+  }
   const fs::path stem = out_dir / input_path.stem();
   tavik::RunPaths paths;
   paths.input = input_path.string();

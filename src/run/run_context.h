@@ -8,11 +8,15 @@
 #include <cstdio>
 #include <string>
 
+#include "analysis/analysis_state.h"
 #include "input/input_file.h"
+#include "profile/pile_nodes.h"
+#include "pycurves/current_soil.h"
 #include "run/problem_data.h"
 #include "run/run_status.h"
 #include "run/text_channel.h"
 #include "run/unit_labels.h"
+#include "sections/section_ei_tables.h"
 
 namespace tavik {
 
@@ -34,6 +38,31 @@ struct RunContext {
   TextChannel Plot;       // the plot output file
   TextChannel Messages;   // the runtime message file
   std::FILE* Console = nullptr;  // messages before the files are open; null: standard error
+
+  // The discretised pile (rebuilt per load case and per trial length).
+  PileNodes Nodes;
+  // Node range of each soil layer (index j = layer j; 0 when the layer holds no node).
+  LayerIntArray i_TopNodeInLayer{};
+  LayerIntArray i_BottomNodeInLayer{};
+  // Bookkeeping of the p-y criteria and the layering correction, per layer j.
+  LayerArray rd_LayerPuSum{};       // ultimate resistance integrated over the layer's nodes
+  LayerArray rd_LayerKeptPuSum{};   // sum kept by the liquefied-sand criterion (else 0)
+  LayerArray rd_LayerEqDepth = Filled_Layer_Array(kUnsetEquivalentDepth);
+  LayerFlagArray b_BelowRockLayer{};  // layer processed after a rock-type layer
+  int i_RockLayersAbove = 0;          // rock-type layers processed so far in this pass
+  CurrentSoilParameters CurrentSoil;  // parameters of the node a criterion works on
+  // True while the p-y curves are computed at the user's output depths (output mode of the
+  // criteria); false during the analysis.
+  bool b_PyOutputPass = false;
+  // Interface flag published by every call of fn_c: the depth of the last call lies on an
+  // interior soil property point.
+  bool b_AtInterface = false;
+
+  // The bending-stiffness tables of the sections, filled once before the first load case.
+  SectionEITables EITables;
+  // The working state of the lateral analysis (load case in force, solver, response,
+  // values kept per load case).
+  LateralAnalysisState Analysis;
 };
 
 // Ends the run on an error: writes to the report two empty lines and "Tavik ended

@@ -1,0 +1,194 @@
+// Cost of the lateral analysis: whole analyses of an elastic steel pipe pile (24 in, EI =
+// 2.9e10 lb-in**2, 50 ft) in soft clay with five load cases of growing head shear, at 100
+// and 500 pile increments, reported as the time per load case and per iteration (medians
+// over repetitions); and the finite-difference solution alone at 100 to 500 increments,
+// whose cost must grow linearly with the number of nodes (banded recurrence, O(N)).
+//
+// The counter allocs_per_iteration counts heap allocations made inside the iteration loop
+// of one load case (solve, progress line, p-y moduli, EI update) once the run's text
+// buffers have their size, which must be zero.
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <memory>
+#include <new>
+
+#include "analysis/analyse_load_cases.h"
+#include "analysis/lateral_analysis.h"
+#include "analysis/solve_beam_column.h"
+#include "profile/pile_discretisation.h"
+#include "run/run_context.h"
+#include "run/unit_labels.h"
+
+namespace {
+std::atomic<long long> g_allocations{0};
+}  // namespace
+
+// Counting allocator for the allocation check (the whole benchmark program uses it). GCC
+// warns that free() does not match operator new, which here is malloc-based by design.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void* operator new(std::size_t size) {
+  ++g_allocations;
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
+
+namespace {
+
+using tavik::LoadCase;
+using tavik::RunContext;
+
+constexpr int kLoadCases = 5;
+constexpr double kPileLength = 600.0;   // in
+constexpr double kEI = 2.9e10;          // lb-in**2
+constexpr double kInertia = 1000.0;     // in**4
+constexpr double kDiameter = 24.0;      // in
+constexpr double kArea = 30.0;          // in**2
+constexpr double kCohesion = 5.0;       // psi (720 psf)
+constexpr double kUnitWeight = 0.0174;  // pci (30 pcf)
+constexpr double kEpsilon50 = 0.01;
+constexpr double kFirstShear = 5000.0;  // lbs; case c carries c times this
+constexpr const char* kNullDevice = "/dev/null";
+
+// The problem data of the pile, in internal units (inches, pounds).
+void Set_Pipe_Pile_In_Soft_Clay(RunContext& run, int increments) {
+  tavik::ProblemData& p = run.Problem;
+  p.IUNITS = tavik::kUnitsUSCustomary;
+  tavik::Set_Unit_Labels(run.Units, p.IUNITS);
+  tavik::AnalysisOptions& o = p.Options;
+  o.ICOM = tavik::kFullAnalysis;
+  o.MaxIterations = 100;
+  o.ConvergenceTolerance = 1.0e-5;
+  o.ExcessDeflectionLimit = 100.0;
+  o.NumIncrements = increments;
+  o.PrintIncrement = 1;
+  p.NumSections = 1;
+  tavik::PileSection& s = p.Sections[0];
+  s.SectionType = 11;
+  s.ElasticShape = 3;
+  s.SectionLength = kPileLength;
+  s.SectionBottomDepth = kPileLength;
+  s.ElasticModulus = kEI / kInertia;
+  p.PileLength = kPileLength;
+  tavik::PilePropertyTable& t = p.PileProperties;
+  t.NumPoints = 2;
+  for (int k = 0; k < 2; ++k) {
+    t.PileStation[k] = k * kPileLength;
+    t.PileWidth[k] = kDiameter;
+    t.PileArea[k] = kArea;
+    t.PileInertia[k] = kInertia;
+    t.PileModulus[k] = kEI / kInertia;
+  }
+  p.i_Number_of_Layers = 1;
+  tavik::SoilLayer& layer = p.Layers[0];
+  layer.SoilTypeIndex = 1;  // soft clay
+  layer.XLayerBottom = 1.2 * kPileLength;
+  for (tavik::SoilPropertyPoint* point : {&layer.Top, &layer.Bottom}) {
+    point->EffectiveUnitWeight = kUnitWeight;
+    point->Cohesion = kCohesion;
+    point->Epsilon50 = kEpsilon50;
+  }
+  p.NumLoadCases = kLoadCases;
+  for (int c = 0; c < kLoadCases; ++c) {
+    p.LoadCases[c] = LoadCase{tavik::kLoadShearMoment, kFirstShear * (c + 1), 0.0, 0.0, false};
+  }
+}
+
+std::unique_ptr<RunContext> Make_Run(int increments) {
+  auto run = std::make_unique<RunContext>();
+  run->Report.Open(kNullDevice);
+  run->Plot.Open(kNullDevice);
+  run->Messages.Open(kNullDevice);
+  Set_Pipe_Pile_In_Soft_Clay(*run, increments);
+  return run;
+}
+
+// Allocations made by the iteration loop of load case 3, after its setup. The loop runs
+// twice on the same run: the first pass lets the text channels grow their line buffers to
+// the width of the progress lines (a one-time cost of the run); the second is counted.
+long long Allocations_In_Iteration(int increments, int& iterations) {
+  auto run = Make_Run(increments);
+  tavik::Start_Pile_Discretisation(*run);
+  long long allocations = 0;
+  for (int pass = 0; pass < 2; ++pass) {
+    tavik::Discretise_Pile(*run);
+    tavik::Clear_Deflections(run->Nodes);
+    tavik::Set_Trial_Soil_Moduli(*run);
+    tavik::Set_Head_Conditions(*run, run->Problem.LoadCases[2]);
+    const long long before = g_allocations.load();
+    tavik::Iterate_Load_Case(*run, 3, true);
+    allocations = g_allocations.load() - before;
+  }
+  iterations = run->Analysis.Iteration;
+  return allocations;
+}
+
+// Whole analyses; counters: seconds per load case and per iteration.
+void BM_LateralAnalysis(benchmark::State& state) {
+  const int increments = static_cast<int>(state.range(0));
+  long long cases = 0;
+  long long iterations = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto run = Make_Run(increments);
+    state.ResumeTiming();
+    tavik::Run_Lateral_Analysis(*run);
+    state.PauseTiming();
+    if (run->Status.Has_Error()) {
+      state.SkipWithError("the analysis ended on an error");
+      break;
+    }
+    for (int c = 1; c <= kLoadCases; ++c) iterations += run->Analysis.Cases[c].Iterations;
+    cases += kLoadCases;
+    run.reset();
+    state.ResumeTiming();
+  }
+  using benchmark::Counter;
+  state.counters["per_load_case"] =
+      Counter(static_cast<double>(cases), Counter::kIsRate | Counter::kInvert);
+  state.counters["per_iteration"] =
+      Counter(static_cast<double>(iterations), Counter::kIsRate | Counter::kInvert);
+  state.counters["iterations_per_case"] =
+      Counter(static_cast<double>(iterations) / static_cast<double>(cases ? cases : 1));
+  int loop_iterations = 0;
+  const long long allocations = Allocations_In_Iteration(increments, loop_iterations);
+  state.counters["allocs_per_iteration"] =
+      Counter(static_cast<double>(allocations) / (loop_iterations ? loop_iterations : 1));
+}
+BENCHMARK(BM_LateralAnalysis)
+    ->Arg(100)
+    ->Arg(500)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+
+// One finite-difference solution (elimination, head system, back-substitution) of the pile
+// with the moduli of the trial step; fitted against N.
+void BM_SolveBeamColumn(benchmark::State& state) {
+  const int increments = static_cast<int>(state.range(0));
+  auto run = Make_Run(increments);
+  tavik::Start_Pile_Discretisation(*run);
+  tavik::Discretise_Pile(*run);
+  tavik::Set_Trial_Soil_Moduli(*run);
+  tavik::Set_Head_Conditions(*run, run->Problem.LoadCases[0]);
+  for (auto _ : state) {
+    tavik::Solve_Beam_Column(*run);
+    benchmark::DoNotOptimize(run->Nodes.rd_Y.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetComplexityN(increments + 1);
+}
+BENCHMARK(BM_SolveBeamColumn)
+    ->DenseRange(100, 500, 100)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace

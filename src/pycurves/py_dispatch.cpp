@@ -1,0 +1,46 @@
+// The dispatch from soil type to p-y criterion. One row per soil type index (the order of
+// the soil type codes); a criterion is added by filling in its routine. Rows whose routine
+// is null have no criterion: the analysis leaves their nodes' moduli as they are.
+#include <array>
+
+#include "pycurves/py_framework.h"
+#include "pycurves/soil_type_codes.h"
+
+namespace tavik {
+
+namespace {
+
+using After = AfterCriterion;
+
+constexpr std::array<PyCriterionEntry, kNumSoilTypeCodes + 1> kCriteria = {{
+    {nullptr, After::Nothing, false},        // 0: no soil type
+    {PY_SoftClay, After::Flag, true},        // 1  "SoftClay"
+    {nullptr, After::Flag, true},            // 2  "StfClyBW"  stiff clay with free water
+    {nullptr, After::Flag, true},            // 3  "StfClyAW"  stiff clay without free water
+    {nullptr, After::Flag, true},            // 4  "StfClyAK"  the same with initial k
+    {nullptr, After::Flag, true},            // 5  "Sand    "  Reese sand
+    {nullptr, After::Flag, true},            // 6  "API Sand"
+    {nullptr, After::Flag, true},            // 7  "Liq Sand"
+    {nullptr, After::CountThenFlag, true},   // 8  "WeakRock"
+    {nullptr, After::FlagThenCount, true},   // 9  "Vuggy LS"
+    {nullptr, After::FlagThenCount, true},   // 10 "Piedmont"
+    {nullptr, After::Flag, true},            // 11 "Cem Silt"
+    {nullptr, After::FlagThenCount, true},   // 12 "KS Loess"
+    {nullptr, After::FlagThenCount, true},   // 13 "Elast SG"
+    {nullptr, After::Nothing, true},         // 14 "User p-y"
+    {PY_SoftClayJ, After::Flag, true},       // 15 "SoftClyJ"
+    {nullptr, After::FlagThenCount, false},  // 16 "MassRock" (no output at user depths)
+    {nullptr, After::Nothing, false},        // 17 "Frz Soil" (no criterion)
+    {nullptr, After::Nothing, false},        // 18 "Undefined"
+    {nullptr, After::Nothing, false},        // 19 "Undefined"
+    {nullptr, After::Nothing, false},        // 20 "Undefined"
+}};
+
+}  // namespace
+
+const PyCriterionEntry& Py_Criterion_For_Soil_Type(int soil_type_index) {
+  if (soil_type_index < 1 || soil_type_index > kNumSoilTypeCodes) return kCriteria[0];
+  return kCriteria[soil_type_index];
+}
+
+}  // namespace tavik
