@@ -12,31 +12,6 @@ constexpr int kLengthDecimals = 3;
 constexpr int kAreaDecimals = 6;
 constexpr int kModulusDecimals = 0;
 
-// Section types.
-constexpr int kRectangularConcrete = 0;
-constexpr int kDrilledShaft = 1;
-constexpr int kCasedShaft = 2;
-constexpr int kCasedShaftWithCore = 3;
-constexpr int kSteelPipe = 4;
-constexpr int kCircularSolidPrestressed = 5;
-constexpr int kCircularHollowPrestressed = 6;
-constexpr int kSquareSolidPrestressed = 7;
-constexpr int kSquareHollowPrestressed = 8;
-constexpr int kOctagonalSolidPrestressed = 9;
-constexpr int kOctagonalHollowPrestressed = 10;
-constexpr int kElastic = 11;
-constexpr int kElasticPlastic = 12;
-constexpr int kUserEI = 13;
-constexpr int kMicropile = 14;
-
-// Elastic shapes.
-constexpr int kShapeRectangular = 1;
-constexpr int kShapeCircular = 2;
-constexpr int kShapePipe = 3;
-constexpr int kShapeStrongH = 4;
-constexpr int kShapeWeakH = 5;
-constexpr int kShapePole = 6;
-
 // User EI table: I7, 7X, F20.3, F25.3, F21.10; the unit labels of the second head line
 // start under the words of the first ("Bending Moment" at column 18, "Bending Stiffness"
 // at 41, "Bending Curvature" at 67).

@@ -8,14 +8,6 @@ namespace tavik {
 
 namespace {
 
-// ElasticShape.
-constexpr int kRectangular = 1;
-constexpr int kCircular = 2;
-constexpr int kCircularPipe = 3;
-constexpr int kStrongHPile = 4;
-constexpr int kWeakHPile = 5;
-constexpr int kEmbeddedPole = 6;
-
 using Q = SectionQuantity;
 
 // One value of the sub-block, with a second field that receives a copy (the H shapes give
@@ -41,7 +33,7 @@ constexpr ElasticValue kBottomInertia = {&PileSection::BottomInertia, Q::kInerti
 std::vector<ElasticValue> Values_Of_Shape(int shape, bool plastic) {
   std::vector<ElasticValue> values = {kModulus};
   if (plastic) {
-    if (shape == kStrongHPile || shape == kWeakHPile) {
+    if (shape == kShapeStrongH || shape == kShapeWeakH) {
       values.push_back(
           {&PileSection::TopPlasticMoment, Q::kPlain, &PileSection::BottomPlasticMoment});
     } else {
@@ -50,17 +42,17 @@ std::vector<ElasticValue> Values_Of_Shape(int shape, bool plastic) {
     }
   }
   switch (shape) {
-    case kRectangular:
-    case kCircularPipe:  // the depth values are the wall thickness
+    case kShapeRectangular:
+    case kShapePipe:  // the depth values are the wall thickness
       values.insert(values.end(), {kTopWidth, kBottomWidth, kTopDepth, kBottomDepth, kTopArea,
                                    kBottomArea, kTopInertia, kBottomInertia});
       break;
-    case kCircular:
+    case kShapeCircular:
       values.insert(values.end(),
                     {kTopWidth, kBottomWidth, kTopArea, kBottomArea, kTopInertia, kBottomInertia});
       break;
-    case kStrongHPile:
-    case kWeakHPile:
+    case kShapeStrongH:
+    case kShapeWeakH:
       values.insert(values.end(),
                     {kTopWidth,
                      {&PileSection::TopDepthOrWall, Q::kDimension, &PileSection::BottomDepthOrWall},
@@ -69,7 +61,7 @@ std::vector<ElasticValue> Values_Of_Shape(int shape, bool plastic) {
                      {&PileSection::TopArea, Q::kArea, &PileSection::BottomArea},
                      {&PileSection::TopInertia, Q::kInertia, &PileSection::BottomInertia}});
       break;
-    case kEmbeddedPole:
+    case kShapePole:
       values.insert(values.end(), {kTopWidth,
                                    kBottomWidth,
                                    kTopArea,
@@ -85,7 +77,7 @@ std::vector<ElasticValue> Values_Of_Shape(int shape, bool plastic) {
 void Read_Elastic_Values(RunContext& run, int i, bool plastic) {
   PileSection& section = run.Problem.Sections[i - 1];
   if (!Read_Section_Integer(run, section.ElasticShape)) return;
-  if (section.ElasticShape < kRectangular || section.ElasticShape > kEmbeddedPole) {
+  if (section.ElasticShape < kShapeRectangular || section.ElasticShape > kShapePole) {
     Report_Value_Out_Of_Range(run, kSectionsBlock, "elastic section shape", section.ElasticShape,
                               "1 to 6");
     return;

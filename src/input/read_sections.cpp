@@ -10,29 +10,6 @@ namespace tavik {
 
 namespace {
 
-// Section types (SectionType).
-constexpr int kRectangularConcrete = 0;
-constexpr int kDrilledShaft = 1;
-constexpr int kCasedShaft = 2;
-constexpr int kCasedShaftWithCore = 3;
-constexpr int kVoidCoreInput = -3;  // input code: type 3 whose core is not filled
-constexpr int kSteelPipe = 4;
-constexpr int kCircularSolidPrestressed = 5;
-constexpr int kCircularHollowPrestressed = 6;
-constexpr int kSquareSolidPrestressed = 7;
-constexpr int kSquareHollowPrestressed = 8;
-constexpr int kOctagonalSolidPrestressed = 9;
-constexpr int kOctagonalHollowPrestressed = 10;
-constexpr int kElastic = 11;
-constexpr int kElasticPlastic = 12;
-constexpr int kUserEI = 13;
-constexpr int kMicropile = 14;
-
-// Elastic shapes (ElasticShape) that choose the pile width of types 11 and 12.
-constexpr int kStrongHPile = 4;
-constexpr int kWeakHPile = 5;
-constexpr int kEmbeddedPole = 6;
-
 using Q = SectionQuantity;
 
 struct SectionValue {
@@ -182,11 +159,11 @@ void Add_Pile_Property_Points(ProblemData& problem, int i) {
       double bottom_width = section.BottomWidth;
       double top_stress_width = 0.0;
       double bottom_stress_width = 0.0;
-      if (section.ElasticShape == kStrongHPile) {
+      if (section.ElasticShape == kShapeStrongH) {
         bottom_width = section.TopWidth;  // flange width
-      } else if (section.ElasticShape == kWeakHPile) {
+      } else if (section.ElasticShape == kShapeWeakH) {
         top_width = bottom_width = section.TopDepthOrWall;  // section depth
-      } else if (section.ElasticShape == kEmbeddedPole) {
+      } else if (section.ElasticShape == kShapePole) {
         top_width = bottom_width = section.Width;  // drilled hole
         top_stress_width = section.TopWidth;       // the pole itself
         bottom_stress_width = section.BottomWidth;

@@ -22,7 +22,7 @@ namespace tavik {
 inline constexpr int kMaxTitleLines = 5;
 inline constexpr int kTextLength = 256;  // title lines, names, keyword lines
 inline constexpr int kMaxSections = 20;
-inline constexpr int kMaxBars = 300;               // bars or strands in one section
+inline constexpr int kMaxBars = 300;  // bars or strands in one section
 inline constexpr int kMaxConcreteCurvePoints = 100;
 inline constexpr int kMaxUserEIThrusts = 100;
 inline constexpr int kMaxUserEIPoints = 150;
@@ -34,7 +34,8 @@ inline constexpr int kMaxDistributedLoadPoints = 50;
 inline constexpr int kMaxLrfdLoads = 100;
 inline constexpr int kMaxLrfdCombinations = 100;
 inline constexpr int kMaxLrfdDistributedPoints = 100;
-inline constexpr int kLrfdLoadKinds = 13;  // DL, LL, EQ, IM, Wind, Watr, Ice, Soil, Roof, Rain, Snow, Temp, Spec
+inline constexpr int kLrfdLoadKinds =
+    13;  // DL, LL, EQ, IM, Wind, Watr, Ice, Soil, Roof, Rain, Snow, Temp, Spec
 inline constexpr int kMaxSoilMovementPoints = 100;
 inline constexpr int kMaxPyModifierPoints = 80;
 inline constexpr int kMaxTipShearPoints = 50;
@@ -59,10 +60,10 @@ struct AnalysisOptions {
   int ICOM = 0;  // kComputeEIOnly or kFullAnalysis once the options are read
   bool Cyclic = false;
   double NumCycles = 0.0;
-  int MaxIterations = 0;            // 30 to 1000
+  int MaxIterations = 0;               // 30 to 1000
   double ExcessDeflectionLimit = 0.0;  // length, section-dimension unit
   double ConvergenceTolerance = 0.0;   // length, section-dimension unit
-  int NumIncrements = 0;            // 40 to 500
+  int NumIncrements = 0;               // 40 to 500
   bool PrintSummaryOnly = false;
   int PrintIncrement = 0;
   bool PrintPYCurves = false;
@@ -71,9 +72,9 @@ struct AnalysisOptions {
 };
 
 struct ConcreteData {
-  double ConcreteStrength = 0.0;   // f'c, stress
-  double MaxAggregateSize = 0.0;   // section dimension
-  double TensileStrength = 0.0;    // stress, stored only
+  double ConcreteStrength = 0.0;  // f'c, stress
+  double MaxAggregateSize = 0.0;  // section dimension
+  double TensileStrength = 0.0;   // stress, stored only
   int NumCurvePoints = 0;
   std::array<double, kMaxConcreteCurvePoints> CurveStrain{};
   std::array<double, kMaxConcreteCurvePoints> CurveStress{};
@@ -111,7 +112,7 @@ struct ReinforcementData {
 
 // Section type 13: for each axial thrust, the bending stiffness EI against moment.
 struct UserEICurve {
-  double UserThrust = 0.0;           // force
+  double UserThrust = 0.0;            // force
   std::vector<double> UserMoment;     // up to kMaxUserEIPoints
   std::vector<double> UserStiffness;  // EI at each moment
 };
@@ -119,6 +120,32 @@ struct UserEICurve {
 struct UserEITable {
   std::vector<UserEICurve> Curves;  // up to kMaxUserEIThrusts
 };
+
+// Section types (PileSection::SectionType). The input code -3 is type 3 with a void core.
+inline constexpr int kRectangularConcrete = 0;
+inline constexpr int kDrilledShaft = 1;
+inline constexpr int kCasedShaft = 2;
+inline constexpr int kCasedShaftWithCore = 3;
+inline constexpr int kVoidCoreInput = -3;
+inline constexpr int kSteelPipe = 4;
+inline constexpr int kCircularSolidPrestressed = 5;
+inline constexpr int kCircularHollowPrestressed = 6;
+inline constexpr int kSquareSolidPrestressed = 7;
+inline constexpr int kSquareHollowPrestressed = 8;
+inline constexpr int kOctagonalSolidPrestressed = 9;
+inline constexpr int kOctagonalHollowPrestressed = 10;
+inline constexpr int kElastic = 11;
+inline constexpr int kElasticPlastic = 12;
+inline constexpr int kUserEI = 13;
+inline constexpr int kMicropile = 14;
+
+// Shapes of the elastic sections (PileSection::ElasticShape).
+inline constexpr int kShapeRectangular = 1;
+inline constexpr int kShapeCircular = 2;
+inline constexpr int kShapePipe = 3;
+inline constexpr int kShapeStrongH = 4;
+inline constexpr int kShapeWeakH = 5;
+inline constexpr int kShapePole = 6;
 
 struct PileSection {
   int SectionType = 0;  // 0 to 14
@@ -174,7 +201,7 @@ struct PilePropertyTable {
 
 struct SoilPropertyPoint {
   double EffectiveUnitWeight = 0.0;
-  double Cohesion = 0.0;  // rock codes WeakRock and Vuggy LS: qu, stress of materials
+  double Cohesion = 0.0;       // rock codes WeakRock and Vuggy LS: qu, stress of materials
   double FrictionAngle = 0.0;  // degrees
   double Epsilon50 = 0.0;      // WeakRock: krm
   double JFactor = 0.0;
