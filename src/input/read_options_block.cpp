@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::string_view kBlock = "OPTIONS";
 
-constexpr int kUnrecognizedOption = 95;  // INP00095
+constexpr int kOptionLineError = 95;  // INP00095: an option line or value not accepted
 
 constexpr int kMinIterations = 30;
 constexpr int kMaxIterations = 1000;
@@ -69,7 +69,7 @@ bool Read_Yes_No(RunContext& run, std::string_view yes, std::string_view no,
   run.Report.Empty_Lines(1);
   run.Report.Write_Line(message);
   run.Report.Empty_Lines(trailer_lines);
-  Stop_With_Option_Error(run, kUnrecognizedOption);
+  Stop_With_Option_Error(run, kOptionLineError);
   return false;
 }
 
@@ -105,7 +105,7 @@ bool Read_Loading_Type(RunContext& run) {
   const std::string type = Fixed_Field(line, kLoadingTypeColumn, kLoadingTypeWidth);
   if (type != "CYCLIC" && type != "STATIC") {
     run.Report.Write_Line("INPUT ERROR - Unrecognized command for loading type option");
-    Stop_With_Option_Error(run, kUnrecognizedOption);
+    Stop_With_Option_Error(run, kOptionLineError);
     return false;
   }
   const std::string field = Fixed_Field(line, kCyclesColumn, kCyclesWidth);
@@ -154,7 +154,7 @@ bool Check_Iterations(RunContext& run, int iterations) {
   report.End_Line();
   report.Write_Line("Solution:  Correct input value to be between 30 and 1000 iterations.");
   report.Empty_Lines(2);
-  Stop_With_Option_Error(run, kUnrecognizedOption);
+  Stop_With_Option_Error(run, kOptionLineError);
   return false;
 }
 
@@ -239,7 +239,7 @@ bool Read_Interaction_Code(RunContext& run) {
     }
   }
   run.Report.Write_Line("INPUT ERROR - Unrecognized command for interaction code option");
-  Stop_With_Option_Error(run, kUnrecognizedOption);
+  Stop_With_Option_Error(run, kOptionLineError);
   return false;
 }
 
@@ -314,7 +314,7 @@ void Read_Options_Block(RunContext& run) {
     options.ComputeInteraction = false;
   } else {
     run.Report.Write_Line("INPUT ERROR - Unrecognized command for compute interaction option");
-    Stop_With_Option_Error(run, kUnrecognizedOption);
+    Stop_With_Option_Error(run, kOptionLineError);
   }
 }
 
