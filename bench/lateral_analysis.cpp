@@ -47,6 +47,7 @@ using tavik::LoadCase;
 using tavik::RunContext;
 
 constexpr int kLoadCases = 5;
+constexpr int kSoftClayIndex = 1;       // soil type index of "SoftClay"
 constexpr double kPileLength = 600.0;   // in
 constexpr double kEI = 2.9e10;          // lb-in**2
 constexpr double kInertia = 1000.0;     // in**4
@@ -72,8 +73,8 @@ void Set_Pipe_Pile_In_Soft_Clay(RunContext& run, int increments) {
   o.PrintIncrement = 1;
   p.NumSections = 1;
   tavik::PileSection& s = p.Sections[0];
-  s.SectionType = 11;
-  s.ElasticShape = 3;
+  s.SectionType = tavik::kElastic;
+  s.ElasticShape = tavik::kShapePipe;
   s.SectionLength = kPileLength;
   s.SectionBottomDepth = kPileLength;
   s.ElasticModulus = kEI / kInertia;
@@ -89,7 +90,7 @@ void Set_Pipe_Pile_In_Soft_Clay(RunContext& run, int increments) {
   }
   p.i_Number_of_Layers = 1;
   tavik::SoilLayer& layer = p.Layers[0];
-  layer.SoilTypeIndex = 1;  // soft clay
+  layer.SoilTypeIndex = kSoftClayIndex;
   layer.XLayerBottom = 1.2 * kPileLength;
   for (tavik::SoilPropertyPoint* point : {&layer.Top, &layer.Bottom}) {
     point->EffectiveUnitWeight = kUnitWeight;

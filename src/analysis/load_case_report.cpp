@@ -51,7 +51,6 @@ void Write_Header(RunContext& run, int c) {
     out.End_Line();
     out.Rule('-');
     out.Empty_Lines(1);
-    out.Empty_Lines(1);
     const std::string& name = run.Problem.LrfdCombinations[c - 1].Name;
     out.Line()
         .A("Load Case No. ")

@@ -11,8 +11,6 @@
 namespace tavik {
 
 namespace {
-constexpr int kElasticSectionType = 11;
-constexpr int kElasticPlasticSectionType = 12;
 // The tables hold kips and kip-in in US customary units: moments and thrusts are divided,
 // stiffnesses multiplied, by this factor between the run's units and the tables'.
 constexpr double kKipsPerPound = 1000.0;
@@ -66,7 +64,7 @@ void Require_Section_EI_Tables(RunContext& run) {
   const int num_thrusts = std::max(1, tables.NumThrusts);
   for (int j = 1; j <= problem.NumSections; ++j) {
     const int type = problem.Sections[j - 1].SectionType;
-    if (type == kElasticSectionType) continue;
+    if (type == kElastic) continue;
     for (int t = 1; t <= num_thrusts; ++t) {
       if (tables.Has_Table(t, j)) continue;
       Stage_Not_Built(run,
@@ -142,11 +140,11 @@ void Update_Nonlinear_EI(RunContext& run) {
     const int node_section = nodes.i_NodeSection[i];
     if (node_section < 1 || node_section > problem.NumSections) continue;
     const int type = problem.Sections[node_section - 1].SectionType;
-    if (type == kElasticSectionType) continue;
+    if (type == kElastic) continue;
     const int j = Table_Section_Of_Node(run, i);
     state.b_CurvatureBeyondCurve[i] = false;
     Node_Response(run, i);
-    if (type == kElasticPlasticSectionType) {
+    if (type == kElasticPlastic) {
       Update_Elastic_Plastic_Node(run, i, j, state.Response.Moment[i] / Table_Factor(run));
       continue;
     }

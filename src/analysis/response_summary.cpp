@@ -8,6 +8,12 @@ namespace tavik {
 
 namespace {
 constexpr int kLine13LabelColumn = 81;
+// Field widths of a summary row.
+constexpr int kCaseWidth = 3;
+constexpr int kConditionWidth = 11;
+constexpr int kValueWidth = 15;
+constexpr int kShearWidth = 11;
+constexpr int kShearGap = 4;
 
 constexpr std::string_view kDefinitionsUS[] = {
     "Load Type 1: Load 1 = Shear, lbs, and Load 2 = Moment, in-lbs",
@@ -98,16 +104,16 @@ void Write_Response_Summary(RunContext& run) {
     const LoadCaseSummary& kept = state.Cases[c];
     const int type = lrfd ? kLoadShearMoment : kept.LoadType;
     const bool known_type = type >= kLoadShearMoment && type <= kLoadDeflectionSlope;
-    Write_Integer(out, c, 3);
+    Write_Integer(out, c, kCaseWidth);
     out.Line().A(" ").A(known_type ? kTypeText[type] : std::string_view("           "));
-    Write_Real(out, kept.Condition1, 11);
+    Write_Real(out, kept.Condition1, kConditionWidth);
     out.Line().A(known_type ? kCondition2Text[type] : std::string_view("     "));
-    Write_Real(out, kept.Condition2, 11);
-    Write_Real(out, kept.AxialThrust, 15);
-    Write_Real(out, kept.HeadDeflection, 15);
-    Write_Real(out, kept.MaxMoment, 15);
-    Write_Blanks(out, 4);
-    Write_Real(out, kept.MaxShear, 11);
+    Write_Real(out, kept.Condition2, kConditionWidth);
+    Write_Real(out, kept.AxialThrust, kValueWidth);
+    Write_Real(out, kept.HeadDeflection, kValueWidth);
+    Write_Real(out, kept.MaxMoment, kValueWidth);
+    Write_Blanks(out, kShearGap);
+    Write_Real(out, kept.MaxShear, kShearWidth);
     out.Line().F(kept.HeadSlope, 15, 8);
     out.End_Line();
   }

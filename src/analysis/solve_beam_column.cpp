@@ -9,9 +9,6 @@ namespace tavik {
 namespace {
 constexpr double kSmallPivot = 1.0e-20;
 constexpr int kSmallPivotError = 11;
-constexpr int kElasticSectionType = 11;
-constexpr int kElasticPlasticSectionType = 12;
-constexpr int kEmbeddedPoleShape = 6;
 
 // Writes the small-pivot message to one channel.
 void Write_Small_Pivot_Message(TextChannel& out, int row, double pivot) {
@@ -217,9 +214,8 @@ double Total_Stress(const RunContext& run, int i, double moment) {
   const int j = nodes.i_NodeSection[i];
   if (j >= 1 && j <= run.Problem.NumSections) {
     const PileSection& section = run.Problem.Sections[j - 1];
-    const bool elastic = section.SectionType == kElasticSectionType ||
-                         section.SectionType == kElasticPlasticSectionType;
-    if (elastic && section.ElasticShape == kEmbeddedPoleShape) fibre = props.b2 / 2.0;
+    const bool elastic = section.SectionType == kElastic || section.SectionType == kElasticPlastic;
+    if (elastic && section.ElasticShape == kShapePole) fibre = props.b2 / 2.0;
   }
   return std::fabs(run.Analysis.Head.AxialThrust) / props.A + std::fabs(moment) * fibre / props.I;
 }

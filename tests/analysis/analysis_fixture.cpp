@@ -8,66 +8,64 @@
 
 namespace tavik::testing {
 
-namespace {
-constexpr int kCircularPipeShape = 3;
-}  // namespace
+namespace {}  // namespace
 
-void Set_Problem(RunContext& run, const PileSpec& spec) {
+void Set_Problem(RunContext& run, const PileSetup& setup) {
   ProblemData& p = run.Problem;
-  p.IUNITS = spec.iunits;
-  Set_Unit_Labels(run.Units, spec.iunits);
+  p.IUNITS = setup.iunits;
+  Set_Unit_Labels(run.Units, setup.iunits);
   AnalysisOptions& o = p.Options;
   o.ICOM = kFullAnalysis;
-  o.MaxIterations = spec.max_iterations;
-  o.ConvergenceTolerance = spec.tolerance;
-  o.ExcessDeflectionLimit = spec.excess_deflection;
-  o.NumIncrements = spec.increments;
-  o.PrintIncrement = spec.print_increment;
-  o.PrintSummaryOnly = spec.summary_only;
-  o.ComputeKmatrix = spec.compute_kmatrix;
-  o.UseLRFD = spec.use_lrfd;
+  o.MaxIterations = setup.max_iterations;
+  o.ConvergenceTolerance = setup.tolerance;
+  o.ExcessDeflectionLimit = setup.excess_deflection;
+  o.NumIncrements = setup.increments;
+  o.PrintIncrement = setup.print_increment;
+  o.PrintSummaryOnly = setup.summary_only;
+  o.ComputeKmatrix = setup.compute_kmatrix;
+  o.UseLRFD = setup.use_lrfd;
 
   p.NumSections = 1;
   PileSection& s = p.Sections[0];
-  s.SectionType = spec.section_type;
-  s.ElasticShape = kCircularPipeShape;
-  s.SectionLength = spec.length;
+  s.SectionType = setup.section_type;
+  s.ElasticShape = kShapePipe;
+  s.SectionLength = setup.length;
   s.SectionTopDepth = 0.0;
-  s.SectionBottomDepth = spec.length;
-  s.ElasticModulus = spec.ei / spec.inertia;
-  s.TopWidth = s.BottomWidth = spec.width;
-  s.TopInertia = s.BottomInertia = spec.inertia;
-  s.TopArea = s.BottomArea = spec.area;
-  p.PileLength = spec.length;
+  s.SectionBottomDepth = setup.length;
+  s.ElasticModulus = setup.ei / setup.inertia;
+  s.TopWidth = s.BottomWidth = setup.width;
+  s.TopInertia = s.BottomInertia = setup.inertia;
+  s.TopArea = s.BottomArea = setup.area;
+  p.PileLength = setup.length;
   PilePropertyTable& t = p.PileProperties;
   t.NumPoints = 2;
   for (int k = 0; k < 2; ++k) {
-    t.PileStation[k] = k == 0 ? 0.0 : spec.length;
-    t.PileWidth[k] = spec.width;
-    t.PileArea[k] = spec.area;
-    t.PileInertia[k] = spec.inertia;
-    t.PileModulus[k] = spec.ei / spec.inertia;
+    t.PileStation[k] = k == 0 ? 0.0 : setup.length;
+    t.PileWidth[k] = setup.width;
+    t.PileArea[k] = setup.area;
+    t.PileInertia[k] = setup.inertia;
+    t.PileModulus[k] = setup.ei / setup.inertia;
   }
   p.GroundSurfaceDepth = 0.0;
   p.i_Number_of_Layers = 1;
   SoilLayer& layer = p.Layers[0];
-  layer.SoilTypeIndex = spec.soil_index;
+  layer.SoilTypeIndex = setup.soil_index;
   layer.XLayerTop = 0.0;
-  layer.XLayerBottom = spec.length * 1.2;
+  layer.XLayerBottom = setup.length * 1.2;
   for (SoilPropertyPoint* point : {&layer.Top, &layer.Bottom}) {
-    point->EffectiveUnitWeight = spec.unit_weight;
-    point->Cohesion = spec.cohesion;
-    point->Epsilon50 = spec.epsilon50;
+    point->EffectiveUnitWeight = setup.unit_weight;
+    point->Cohesion = setup.cohesion;
+    point->Epsilon50 = setup.epsilon50;
   }
-  p.NumLoadCases = static_cast<int>(spec.cases.size());
-  for (int c = 0; c < p.NumLoadCases; ++c) p.LoadCases[c] = spec.cases[c];
+  p.NumLoadCases = static_cast<int>(setup.cases.size());
+  for (int c = 0; c < p.NumLoadCases; ++c) p.LoadCases[c] = setup.cases[c];
   p.NumUniqueThrusts = 0;
-  p.NumPyOutputDepths = static_cast<int>(spec.py_output_depths.size());
-  for (int k = 0; k < p.NumPyOutputDepths; ++k) p.PyOutputDepths[k] = spec.py_output_depths[k];
+  p.NumPyOutputDepths = static_cast<int>(setup.py_output_depths.size());
+  for (int k = 0; k < p.NumPyOutputDepths; ++k) p.PyOutputDepths[k] = setup.py_output_depths[k];
   o.PrintPYCurves = p.NumPyOutputDepths > 0;
 }
 
-AnalysisRun Run_Lateral(const PileSpec& spec) {
+AnalysisRun Run_Lateral(const PileSetup& setup) {
   AnalysisRun result;
   result.run = std::make_unique<RunContext>();
   RunContext& run = *result.run;
@@ -75,7 +73,7 @@ AnalysisRun Run_Lateral(const PileSpec& spec) {
   run.Report.Open(dir.File("case.out"));
   run.Plot.Open(dir.File("case.plt"));
   run.Messages.Open(dir.File("case.msg"));
-  Set_Problem(run, spec);
+  Set_Problem(run, setup);
   Run_Lateral_Analysis(run);
   run.Report.Close();
   run.Plot.Close();
@@ -87,11 +85,11 @@ AnalysisRun Run_Lateral(const PileSpec& spec) {
 }
 
 void Set_Winkler_Nodes(RunContext& run, int n, double length, double ei, double k) {
-  PileSpec spec;
-  spec.increments = n;
-  spec.length = length;
-  spec.ei = ei;
-  Set_Problem(run, spec);
+  PileSetup setup;
+  setup.increments = n;
+  setup.length = length;
+  setup.ei = ei;
+  Set_Problem(run, setup);
   run.Problem.i_Number_of_Layers = 0;
   PileNodes& nodes = run.Nodes;
   nodes = PileNodes{};

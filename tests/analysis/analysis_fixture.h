@@ -16,9 +16,10 @@ namespace tavik::testing {
 // foundation of constant modulus.
 inline constexpr int kConstantModulusSoil = 17;
 inline constexpr double kTrialModulus = 50000.0;
+inline constexpr int kSoftClaySoil = 1;  // soil type index of "SoftClay"
 
 // One elastic pile (section type 11) of uniform EI in one soil layer, in internal units.
-struct PileSpec {
+struct PileSetup {
   int iunits = kUnitsUSCustomary;
   int increments = 100;
   double length = 600.0;  // 50 ft
@@ -36,16 +37,16 @@ struct PileSpec {
   double excess_deflection = 100.0;
   int print_increment = 1;
   bool summary_only = false;
-  int section_type = 11;  // elastic
+  int section_type = kElastic;
   bool compute_kmatrix = false;
   bool use_lrfd = false;
   std::vector<double> py_output_depths;  // depths of printed p-y curves
   std::vector<LoadCase> cases;
 };
 
-// Fills the problem data of `run` from the spec (options, section, property table, layer,
+// Fills the problem data of `run` from the setup (options, section, property table, layer,
 // load cases).
-void Set_Problem(RunContext& run, const PileSpec& spec);
+void Set_Problem(RunContext& run, const PileSetup& setup);
 
 struct AnalysisRun {
   std::unique_ptr<RunContext> run;
@@ -55,9 +56,9 @@ struct AnalysisRun {
   int error() const { return run->Status.ErrorNumber; }
 };
 
-// Runs the full lateral analysis of the spec with its three output files in a scratch
+// Runs the full lateral analysis of the setup with its three output files in a scratch
 // folder, and collects the lines written.
-AnalysisRun Run_Lateral(const PileSpec& spec);
+AnalysisRun Run_Lateral(const PileSetup& setup);
 
 // Nodes of a uniform pile set directly (no soil layers): n increments over `length`, EI and
 // soil modulus k at every node, no distributed load; the section is elastic.

@@ -15,7 +15,7 @@ using testing::AnalysisRun;
 using testing::Count_Lines_Containing;
 using testing::Find_Line;
 using testing::kTrialModulus;
-using testing::PileSpec;
+using testing::PileSetup;
 using testing::Run_Lateral;
 using testing::Winkler_Beam;
 using testing::WinklerBeam;
@@ -35,22 +35,22 @@ double Max_Moment(const WinklerBeam& beam, double length) {
 // pile. With 100 increments b h = 0.154, and the second-order finite differences stay
 // within (b h)**2 = 0.024 of the closed form relative to the head values.
 TEST(LoadCaseIteration, ConstantModulusPileMatchesWinklerBeam) {
-  PileSpec spec;
-  spec.cases = {{kLoadShearMoment, 10000.0, 0.0, 0.0, false},
-                {kLoadShearSlope, 10000.0, 0.0, 0.0, false},
-                {kLoadDeflectionMoment, 0.25, 0.0, 0.0, false},
-                {kLoadDeflectionSlope, 0.25, 0.0, 0.0, false}};
-  const AnalysisRun result = Run_Lateral(spec);
+  PileSetup setup;
+  setup.cases = {{kLoadShearMoment, 10000.0, 0.0, 0.0, false},
+                 {kLoadShearSlope, 10000.0, 0.0, 0.0, false},
+                 {kLoadDeflectionMoment, 0.25, 0.0, 0.0, false},
+                 {kLoadDeflectionSlope, 0.25, 0.0, 0.0, false}};
+  const AnalysisRun result = Run_Lateral(setup);
   ASSERT_EQ(result.error(), 0);
-  const double bh = std::pow(kTrialModulus / (4.0 * spec.ei), 0.25) * spec.length / 100.0;
+  const double bh = std::pow(kTrialModulus / (4.0 * setup.ei), 0.25) * setup.length / 100.0;
   for (int c = 1; c <= 4; ++c) {
     SCOPED_TRACE(c);
-    const LoadCase& load = spec.cases[c - 1];
+    const LoadCase& load = setup.cases[c - 1];
     const WinklerBeam beam =
-        Winkler_Beam(spec.ei, kTrialModulus, load.LoadType, load.Condition1, load.Condition2);
+        Winkler_Beam(setup.ei, kTrialModulus, load.LoadType, load.Condition1, load.Condition2);
     const LoadCaseSummary& kept = result.run->Analysis.Cases[c];
     EXPECT_NEAR(kept.HeadDeflection, beam.Y(0.0), std::fabs(beam.Y(0.0)) * bh * bh);
-    const double max_moment = Max_Moment(beam, spec.length);
+    const double max_moment = Max_Moment(beam, setup.length);
     EXPECT_NEAR(std::fabs(kept.MaxMoment), max_moment, max_moment * bh * bh);
   }
   // Linear soil: the moduli never change, so the deflections are final after the first
@@ -74,10 +74,10 @@ TEST(LoadCaseIteration, ConstantModulusPileMatchesWinklerBeam) {
 // The progress lines of the run-message file and of the report (the last five iterations
 // before the limit only).
 TEST(LoadCaseIteration, ProgressLines) {
-  PileSpec spec;
-  spec.max_iterations = 8;
-  spec.cases = {{kLoadShearMoment, 10000.0, 0.0, 0.0, false}};
-  const AnalysisRun result = Run_Lateral(spec);
+  PileSetup setup;
+  setup.max_iterations = 8;
+  setup.cases = {{kLoadShearMoment, 10000.0, 0.0, 0.0, false}};
+  const AnalysisRun result = Run_Lateral(setup);
   ASSERT_EQ(result.error(), 0);
   const int first = Find_Line(result.messages, "Analysis Case 1,");
   ASSERT_NE(first, -1);
@@ -101,11 +101,11 @@ TEST(LoadCaseIteration, ProgressLines) {
 // Fewer than six iterations allowed: the case can never be accepted, even though its
 // deflections stopped changing, and the run ends with runtime error 10.
 TEST(LoadCaseIteration, NoConvergenceIsRuntimeError10) {
-  PileSpec spec;
-  spec.max_iterations = 5;
-  spec.cases = {{kLoadShearMoment, 10000.0, 0.0, 0.0, false},
-                {kLoadShearMoment, 20000.0, 0.0, 0.0, false}};
-  const AnalysisRun result = Run_Lateral(spec);
+  PileSetup setup;
+  setup.max_iterations = 5;
+  setup.cases = {{kLoadShearMoment, 10000.0, 0.0, 0.0, false},
+                 {kLoadShearMoment, 20000.0, 0.0, 0.0, false}};
+  const AnalysisRun result = Run_Lateral(setup);
   EXPECT_EQ(result.error(), 210);
   const int heading = Find_Line(result.report, "**** Runtime Error No. 10 ****");
   ASSERT_NE(heading, -1);
@@ -125,11 +125,11 @@ TEST(LoadCaseIteration, NoConvergenceIsRuntimeError10) {
 // A case with a prescribed head deflection and moment still writes its results after
 // runtime error 10; the run then stops before the next case.
 TEST(LoadCaseIteration, DeflectionAndMomentCaseWritesResultsAfterError10) {
-  PileSpec spec;
-  spec.max_iterations = 5;
-  spec.cases = {{kLoadDeflectionMoment, 0.25, 0.0, 0.0, false},
-                {kLoadShearMoment, 20000.0, 0.0, 0.0, false}};
-  const AnalysisRun result = Run_Lateral(spec);
+  PileSetup setup;
+  setup.max_iterations = 5;
+  setup.cases = {{kLoadDeflectionMoment, 0.25, 0.0, 0.0, false},
+                 {kLoadShearMoment, 20000.0, 0.0, 0.0, false}};
+  const AnalysisRun result = Run_Lateral(setup);
   EXPECT_EQ(result.error(), 210);
   const int error = Find_Line(result.report, "**** Runtime Error No. 10 ****");
   const int results = Find_Line(result.report, "Computed Values of Pile Loading and Deflection");
@@ -150,11 +150,11 @@ TEST(LoadCaseIteration, DeflectionAndMomentCaseWritesResultsAfterError10) {
 // A pile without bending stiffness gives deflections that are not numbers: runtime error 28
 // in the report, status 228 without a message code.
 TEST(LoadCaseIteration, NotANumberIsRuntimeError28) {
-  PileSpec spec;
-  spec.ei = 0.0;
-  spec.inertia = 1000.0;
-  spec.cases = {{kLoadShearMoment, 10000.0, 0.0, 0.0, false}};
-  const AnalysisRun result = Run_Lateral(spec);
+  PileSetup setup;
+  setup.ei = 0.0;
+  setup.inertia = 1000.0;
+  setup.cases = {{kLoadShearMoment, 10000.0, 0.0, 0.0, false}};
+  const AnalysisRun result = Run_Lateral(setup);
   EXPECT_EQ(result.error(), 228);
   const int heading = Find_Line(result.report, "**** Runtime Error No. 28 ****");
   ASSERT_NE(heading, -1);
@@ -166,9 +166,9 @@ TEST(LoadCaseIteration, NotANumberIsRuntimeError28) {
 
 // No load at the head: the whole response is zero, and the case converges normally.
 TEST(LoadCaseIteration, ZeroLoadGivesZeroResponse) {
-  PileSpec spec;
-  spec.cases = {{kLoadShearMoment, 0.0, 0.0, 0.0, false}};
-  const AnalysisRun result = Run_Lateral(spec);
+  PileSetup setup;
+  setup.cases = {{kLoadShearMoment, 0.0, 0.0, 0.0, false}};
+  const AnalysisRun result = Run_Lateral(setup);
   ASSERT_EQ(result.error(), 0);
   const RunContext& run = *result.run;
   for (int i = 1; i <= run.Nodes.i_Num_Nodes; ++i) {
@@ -183,20 +183,20 @@ TEST(LoadCaseIteration, ZeroLoadGivesZeroResponse) {
 // 0.01): the nonlinear soil needs more than six iterations, the converged solution
 // satisfies the equilibrium check, and a heavier load deflects the head more than in
 // proportion (the secant moduli fall as the soil yields).
-PileSpec Soft_Clay_Pile() {
-  PileSpec spec;
-  spec.soil_index = 1;
-  spec.unit_weight = 0.0174;
-  spec.cohesion = 5.0;
-  spec.epsilon50 = 0.01;
-  return spec;
+PileSetup Soft_Clay_Pile() {
+  PileSetup setup;
+  setup.soil_index = testing::kSoftClaySoil;
+  setup.unit_weight = 0.0174;
+  setup.cohesion = 5.0;
+  setup.epsilon50 = 0.01;
+  return setup;
 }
 
 TEST(LoadCaseIteration, SoftClayConvergesNonlinearly) {
-  PileSpec spec = Soft_Clay_Pile();
-  spec.cases = {{kLoadShearMoment, 10000.0, 0.0, 0.0, false},
-                {kLoadShearMoment, 20000.0, 0.0, 0.0, false}};
-  const AnalysisRun result = Run_Lateral(spec);
+  PileSetup setup = Soft_Clay_Pile();
+  setup.cases = {{kLoadShearMoment, 10000.0, 0.0, 0.0, false},
+                 {kLoadShearMoment, 20000.0, 0.0, 0.0, false}};
+  const AnalysisRun result = Run_Lateral(setup);
   ASSERT_EQ(result.error(), 0);
   EXPECT_GT(Count_Lines_Containing(result.messages, "Analysis Case 1,"), 6);
   EXPECT_EQ(Count_Lines_Containing(result.report, "Output Verification"), 2);
@@ -209,10 +209,10 @@ TEST(LoadCaseIteration, SoftClayConvergesNonlinearly) {
 // 200 kips on the same pile: the head runs away; the excess-deflection test (limit 2 in)
 // only starts after iteration 10, so the run stops in iteration 11 with runtime error 9.
 TEST(LoadCaseIteration, ExcessDeflectionIsRuntimeError9) {
-  PileSpec spec = Soft_Clay_Pile();
-  spec.excess_deflection = 2.0;
-  spec.cases = {{kLoadShearMoment, 200000.0, 0.0, 0.0, false}};
-  const AnalysisRun result = Run_Lateral(spec);
+  PileSetup setup = Soft_Clay_Pile();
+  setup.excess_deflection = 2.0;
+  setup.cases = {{kLoadShearMoment, 200000.0, 0.0, 0.0, false}};
+  const AnalysisRun result = Run_Lateral(setup);
   EXPECT_EQ(result.error(), 209);
   EXPECT_EQ(Count_Lines_Containing(result.messages, "Analysis Case 1,"), 11);
   for (const auto* lines : {&result.report, &result.messages}) {
@@ -233,11 +233,11 @@ TEST(LoadCaseIteration, ExcessDeflectionIsRuntimeError9) {
 // The p-y curves at the user's depths follow the convergence of load case 1 (before its
 // results), once per run.
 TEST(LoadCaseIteration, UserDepthCurvesAfterFirstCase) {
-  PileSpec spec = Soft_Clay_Pile();
-  spec.py_output_depths = {60.0};
-  spec.cases = {{kLoadShearMoment, 10000.0, 0.0, 0.0, false},
-                {kLoadShearMoment, 20000.0, 0.0, 0.0, false}};
-  const AnalysisRun result = Run_Lateral(spec);
+  PileSetup setup = Soft_Clay_Pile();
+  setup.py_output_depths = {60.0};
+  setup.cases = {{kLoadShearMoment, 10000.0, 0.0, 0.0, false},
+                 {kLoadShearMoment, 20000.0, 0.0, 0.0, false}};
+  const AnalysisRun result = Run_Lateral(setup);
   ASSERT_EQ(result.error(), 0);
   const int line6 = Find_Line(result.plot, "Line 6 : number of output p-y curves");
   ASSERT_NE(line6, -1);
@@ -253,10 +253,10 @@ TEST(LoadCaseIteration, UserDepthCurvesAfterFirstCase) {
 // Stages this build does not contain end the run in an orderly way (internal error 999
 // naming the stage) when the input asks for them.
 TEST(LoadCaseIteration, MissingStagesEndTheRunInOrder) {
-  PileSpec spec;
-  spec.cases = {{kLoadShearMoment, 10000.0, 0.0, 0.0, false}};
+  PileSetup setup;
+  setup.cases = {{kLoadShearMoment, 10000.0, 0.0, 0.0, false}};
 
-  PileSpec study = spec;
+  PileSetup study = setup;
   study.cases[0].b_PileLengthStudy = true;
   const AnalysisRun length_study = Run_Lateral(study);
   EXPECT_EQ(length_study.error(), 999);
@@ -267,21 +267,21 @@ TEST(LoadCaseIteration, MissingStagesEndTheRunInOrder) {
   // The case itself was analysed and reported first.
   EXPECT_NE(Find_Line(length_study.report, "Output Summary for Load Case No. 1:"), -1);
 
-  PileSpec matrix = spec;
+  PileSetup matrix = setup;
   matrix.compute_kmatrix = true;
   const AnalysisRun stiffness = Run_Lateral(matrix);
   EXPECT_EQ(stiffness.error(), 999);
   EXPECT_NE(Find_Line(stiffness.report, "Summary of Pile Response(s)"), -1);
   EXPECT_NE(Find_Line(stiffness.messages, "Computing pile-head stiffness matrix components."), -1);
 
-  PileSpec lrfd = spec;
+  PileSetup lrfd = setup;
   lrfd.use_lrfd = true;
   EXPECT_EQ(Run_Lateral(lrfd).error(), 999);
 
   // A steel pipe section takes its EI from moment-curvature tables, which nothing fills in
   // this build: no load case is analysed with a stiffness that was never computed.
-  PileSpec pipe = spec;
-  pipe.section_type = 4;
+  PileSetup pipe = setup;
+  pipe.section_type = kSteelPipe;
   const AnalysisRun pipe_run = Run_Lateral(pipe);
   EXPECT_EQ(pipe_run.error(), 999);
   EXPECT_NE(Find_Line(pipe_run.report, "moment-curvature tables"), -1);

@@ -16,16 +16,16 @@ namespace {
 using testing::AnalysisRun;
 using testing::Count_Lines_Containing;
 using testing::Find_Line;
-using testing::PileSpec;
+using testing::PileSetup;
 using testing::Run_Lateral;
 
-PileSpec Two_Cases(int iunits) {
-  PileSpec spec;
-  spec.iunits = iunits;
-  spec.print_increment = 10;
-  spec.cases = {{kLoadShearMoment, 10000.0, 0.0, 0.0, false},
-                {kLoadShearSlope, 10000.0, 0.0, 0.0, false}};
-  return spec;
+PileSetup Two_Cases(int iunits) {
+  PileSetup setup;
+  setup.iunits = iunits;
+  setup.print_increment = 10;
+  setup.cases = {{kLoadShearMoment, 10000.0, 0.0, 0.0, false},
+                 {kLoadShearSlope, 10000.0, 0.0, 0.0, false}};
+  return setup;
 }
 
 TEST(LoadCaseReport, UsCustomaryLayout) {
@@ -85,16 +85,16 @@ TEST(LoadCaseReport, UsCustomaryLayout) {
 }
 
 TEST(LoadCaseReport, SiLayout) {
-  PileSpec spec = Two_Cases(kUnitsSI);
+  PileSetup setup = Two_Cases(kUnitsSI);
   // An SI pile of the same stiffness scale: EI = 1e5 kN-m**2 on the trial modulus.
-  spec.length = 20.0;
-  spec.ei = 1.0e5;
-  spec.inertia = 1.0e-3;
-  spec.width = 0.6;
-  spec.area = 0.02;
-  spec.tolerance = 1.0e-7;
-  spec.cases = {{kLoadShearMoment, 100.0, 0.0, 0.0, false}};
-  const AnalysisRun result = Run_Lateral(spec);
+  setup.length = 20.0;
+  setup.ei = 1.0e5;
+  setup.inertia = 1.0e-3;
+  setup.width = 0.6;
+  setup.area = 0.02;
+  setup.tolerance = 1.0e-7;
+  setup.cases = {{kLoadShearMoment, 100.0, 0.0, 0.0, false}};
+  const AnalysisRun result = Run_Lateral(setup);
   ASSERT_EQ(result.error(), 0);
   const auto& r = result.report;
   EXPECT_NE(
@@ -126,9 +126,9 @@ TEST(LoadCaseReport, GeneralUnitsLeaveOutUnitBlocks) {
 
 // Summary only: no per-case blocks, but the Line 9 and Line 10 records and the summary.
 TEST(LoadCaseReport, SummaryOnly) {
-  PileSpec spec = Two_Cases(kUnitsUSCustomary);
-  spec.summary_only = true;
-  const AnalysisRun result = Run_Lateral(spec);
+  PileSetup setup = Two_Cases(kUnitsUSCustomary);
+  setup.summary_only = true;
+  const AnalysisRun result = Run_Lateral(setup);
   ASSERT_EQ(result.error(), 0);
   EXPECT_EQ(Find_Line(result.report, "Computed Values of Pile Loading"), -1);
   EXPECT_EQ(Find_Line(result.report, "Output Summary for Load Case"), -1);

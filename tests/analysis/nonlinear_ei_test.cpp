@@ -16,8 +16,6 @@ namespace {
 using testing::Set_Winkler_Nodes;
 
 constexpr double kEI = 1.0e10;  // lb-in**2, the elastic EI of the nodes before the update
-constexpr int kUserEISection = 13;
-constexpr int kElasticPlasticSection = 12;
 constexpr int kTestNode = 20;
 
 // A pile of 40 increments of 10 in, deflected as y = phi x**2 / 2, so that every node has
@@ -69,19 +67,19 @@ double Updated_EI(RunContext& run, double thrust) {
 TEST(NonlinearEI, SecantStiffnessFromTheTable) {
   // phi = 5e-4 lies between points 2 and 3: M* = 1000 + 200 (5e-4 - 1e-4) / 9e-4
   // = 1088.889 kip-in, EI = M* / phi = 2.177778e6 kip-in**2 = 2.177778e9 lb-in**2.
-  auto run = Bent_Pile(5.0e-4, kUserEISection);
+  auto run = Bent_Pile(5.0e-4, kUserEI);
   Fill_Tables(run->EITables);
   EXPECT_NEAR(Updated_EI(*run, 0.0), 2.177778e9, 1.0e3);
   EXPECT_FALSE(run->Analysis.b_AnyCurvatureBeyondCurve);
   EXPECT_EQ(run->Nodes.rd_NodeEI[3], run->Nodes.rd_NodeEI[2]);
 
   // Below the first table moment the first EI applies: phi = 5e-6 gives 50 kip-in.
-  auto small = Bent_Pile(5.0e-6, kUserEISection);
+  auto small = Bent_Pile(5.0e-6, kUserEI);
   Fill_Tables(small->EITables);
   EXPECT_DOUBLE_EQ(Updated_EI(*small, 0.0), 1.0e10);
 
   // Beyond the last point: EI = 1200 / 2e-3 = 6e5 kip-in**2, and the node is flagged.
-  auto beyond = Bent_Pile(2.0e-3, kUserEISection);
+  auto beyond = Bent_Pile(2.0e-3, kUserEI);
   Fill_Tables(beyond->EITables);
   EXPECT_NEAR(Updated_EI(*beyond, 0.0), 6.0e8, 1.0);
   EXPECT_TRUE(beyond->Analysis.b_CurvatureBeyondCurve[kTestNode]);
@@ -92,17 +90,17 @@ TEST(NonlinearEI, SecantStiffnessFromTheTable) {
 // half way, so EI is the mean of 2.177778e9 and the 100-kip value 1.1 x 1088.889 / 5e-4
 // kip-in**2 = 2.395556e9 lb-in**2. Below the first thrust the first table applies unchanged.
 TEST(NonlinearEI, InterpolatesBetweenThrusts) {
-  auto run = Bent_Pile(5.0e-4, kUserEISection);
+  auto run = Bent_Pile(5.0e-4, kUserEI);
   Fill_Tables(run->EITables);
   EXPECT_NEAR(Updated_EI(*run, 50000.0), 0.5 * (2.177778e9 + 2.395556e9), 1.0e3);
   EXPECT_EQ(run->Analysis.ThrustIndex, 1);
   EXPECT_DOUBLE_EQ(run->Analysis.TableThrust, 50.0);
 
-  auto tension = Bent_Pile(5.0e-4, kUserEISection);
+  auto tension = Bent_Pile(5.0e-4, kUserEI);
   Fill_Tables(tension->EITables);
   EXPECT_NEAR(Updated_EI(*tension, -50000.0), 2.177778e9, 1.0e3);
 
-  auto above = Bent_Pile(5.0e-4, kUserEISection);
+  auto above = Bent_Pile(5.0e-4, kUserEI);
   Fill_Tables(above->EITables);
   EXPECT_NEAR(Updated_EI(*above, 150000.0), 2.395556e9, 1.0e3);
   EXPECT_EQ(above->Analysis.ThrustIndex, 2);
@@ -111,12 +109,12 @@ TEST(NonlinearEI, InterpolatesBetweenThrusts) {
 // Elastic-plastic section with Mp = 5e6 lb-in (5000 kip-in): the elastic EI until the
 // moment reaches Mp, then Mp / phi.
 TEST(NonlinearEI, ElasticPlasticSection) {
-  auto yielded = Bent_Pile(1.0e-3, kElasticPlasticSection);  // M = 1e4 kip-in > Mp
+  auto yielded = Bent_Pile(1.0e-3, kElasticPlastic);  // M = 1e4 kip-in > Mp
   Fill_Tables(yielded->EITables);
   yielded->EITables.rd_NodePlasticMoment.fill(5.0e6);
   EXPECT_NEAR(Updated_EI(*yielded, 0.0), 5.0e9, 1.0);  // 5000 / 1e-3 kip-in**2
 
-  auto elastic = Bent_Pile(1.0e-4, kElasticPlasticSection);  // M = 1000 kip-in < Mp
+  auto elastic = Bent_Pile(1.0e-4, kElasticPlastic);  // M = 1000 kip-in < Mp
   Fill_Tables(elastic->EITables);
   elastic->EITables.rd_NodePlasticMoment.fill(5.0e6);
   EXPECT_DOUBLE_EQ(Updated_EI(*elastic, 0.0), kEI);
@@ -124,7 +122,7 @@ TEST(NonlinearEI, ElasticPlasticSection) {
 
 // Elastic sections keep their EI whatever their curvature.
 TEST(NonlinearEI, ElasticSectionUnchanged) {
-  auto run = Bent_Pile(2.0e-3, 11);
+  auto run = Bent_Pile(2.0e-3, kElastic);
   EXPECT_DOUBLE_EQ(Updated_EI(*run, 0.0), kEI);
 }
 
@@ -136,14 +134,14 @@ TEST(NonlinearEI, SectionsWithoutTablesAreRefused) {
 
   RunContext user;
   Set_Winkler_Nodes(user, 40, 400.0, kEI, 1000.0);
-  user.Problem.Sections[0].SectionType = kUserEISection;
+  user.Problem.Sections[0].SectionType = kUserEI;
   Fill_Tables(user.EITables);
   Require_Section_EI_Tables(user);
   EXPECT_FALSE(user.Status.Has_Error());
 
   RunContext drilled_shaft;
   Set_Winkler_Nodes(drilled_shaft, 40, 400.0, kEI, 1000.0);
-  drilled_shaft.Problem.Sections[0].SectionType = 1;
+  drilled_shaft.Problem.Sections[0].SectionType = kDrilledShaft;
   Require_Section_EI_Tables(drilled_shaft);
   EXPECT_EQ(drilled_shaft.Status.ErrorNumber, kInternalError);
 }
