@@ -37,6 +37,18 @@ using PyCriterion = void (*)(RunContext& run, int j);
 // Soft clay (Matlock, J = 0.5) and soft clay with the layer's J.
 void PY_SoftClay(RunContext& run, int j);
 void PY_SoftClayJ(RunContext& run, int j);
+// Stiff clay with free water (Reese, Cox and Koop); stiff clay without free water (Welch and
+// Reese) and the same with an initial straight line of slope k z.
+void PY_StiffClayFreeWater(RunContext& run, int j);
+void PY_StiffClayNoFreeWater(RunContext& run, int j);
+void PY_StiffClayNoFreeWaterK(RunContext& run, int j);
+// Sand by Reese, Cox and Koop; sand by API RP-2A.
+void PY_SandReese(RunContext& run, int j);
+void PY_APISand(RunContext& run, int j);
+// Piedmont residual soil from a field test, elastic subgrade, user-input curves.
+void PY_Piedmont(RunContext& run, int j);
+void PY_ElasticSubgrade(RunContext& run, int j);
+void PY_UserCurves(RunContext& run, int j);
 
 // What the pass over the layers does after a criterion returns (Form_Soil_Moduli):
 //   Flag:          stop if the error number is set; flag the layer as below rock when
