@@ -13,7 +13,9 @@ constexpr std::string_view kBlock = "GROUPEFF or GROUP EFFECT FACTORS";
 // / m, p-multiplier, y-multiplier). Fills PyModifiers; N replaces the point count that the
 // option UsePYModifiers set, and N of 0 or less leaves the table empty with no lines read.
 // Sequence numbers are read and ignored. Errors: more than 80 points (input error 91), a
-// value that is not a number (90), the end of the file inside the block (99).
+// value that is not a number (90), the end of the file inside the block (99), a negative
+// p-multiplier or a y-multiplier that is not positive (92): the soil modulus is
+// pm * p / (ym * y), so such a point would give a negative or infinite modulus.
 void Read_Py_Modifiers(RunContext& run) {
   PyModifierTable& table = run.Problem.PyModifiers;
   int num_points = 0;
@@ -37,6 +39,13 @@ void Read_Py_Modifiers(RunContext& run) {
     read.Int(sequence).Real(table.Depth[k]).Real(table.PMultiplier[k]).Real(table.YMultiplier[k]);
     if (read.Failed()) {
       Report_Read_Failure(run, read, kBlock);
+      return;
+    }
+    if (table.PMultiplier[k] < 0.0 || table.YMultiplier[k] <= 0.0) {
+      Report_Value_Out_Of_Range(
+          run, kBlock,
+          "the number of a point whose p-multiplier is negative or y-multiplier not positive",
+          k + 1, "p-multipliers of zero or more and y-multipliers above zero");
       return;
     }
   }

@@ -147,6 +147,18 @@ TEST(PyModifierBlock, NoPointsClearsTheTableAndReadsNoLines) {
   }
 }
 
+// The modulus is pm p / (ym y): a y-multiplier of zero would divide by zero and a negative
+// multiplier would turn the soil's resistance around. A p-multiplier of zero (no soil
+// resistance, e.g. a trench) is accepted.
+TEST(PyModifierBlock, RefusesMultipliersThatGiveNoSoundModulus) {
+  for (const char* point : {"2 10 0.7 0.0", "2 10 0.7 -1.0", "2 10 -0.5 1.0"}) {
+    const auto result =
+        Run_Reader(Read_Py_Modifiers, std::string("2\n1 0 0.0 1.0\n") + point + "\nEND\n");
+    EXPECT_EQ(result.error(), 192) << point;
+    EXPECT_EQ(result.problem().PyModifiers.NumPoints, 0) << point;
+  }
+}
+
 TEST(TipShearBlock, ReadsTheCurve) {
   const auto result = Run_Reader(Read_Tip_Shear, "3\n1 0 0\n2 0.1 50\n3 0.5 80\nEND\n");
   ASSERT_EQ(result.error(), 0);
