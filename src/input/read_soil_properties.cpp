@@ -138,6 +138,19 @@ bool Read_User_Curve(RunContext& run, int num_points, UserPyCurve& curve) {
       return false;
     }
   }
+  // The curve's initial slope is p(2)/y(2) and its segments divide by the rise of y: the
+  // deflections must increase from point to point, with a positive deflection at point 2.
+  for (int k = 1; k < num_points; ++k) {
+    if (curve.Y[k] <= curve.Y[k - 1] || (k == 1 && curve.Y[k] <= 0.0)) {
+      Report_Value_Out_Of_Range(
+          run, kSoilLayersBlock,
+          "the number of a user p-y curve point whose deflection is not above the one before "
+          "it (or not positive at point 2)",
+          k + 1,
+          "the curves whose deflections increase from point to point and are positive at point 2");
+      return false;
+    }
+  }
   curve.NumPoints = num_points;
   return true;
 }

@@ -49,4 +49,45 @@ double Stiff_Clay_Ac(double r) {
   return ac > kAcLimit ? kAcLimit : ac;
 }
 
+namespace {
+
+constexpr std::array<double, 4> kStiffClayDefaultEpsilon50 = {0.011, 0.007, 0.005, 0.004};
+constexpr std::array<double, 4> kStiffClayKStaticUS = {250.0, 500.0, 1000.0, 2000.0};
+constexpr std::array<double, 4> kStiffClayKCyclicUS = {100.0, 200.0, 400.0, 800.0};
+constexpr std::array<double, 4> kStiffClayKStaticSI = {67861.797, 135723.59, 271447.19, 542894.38};
+constexpr std::array<double, 4> kStiffClayKCyclicSI = {27144.711, 54289.398, 108578.9, 217157.7};
+
+}  // namespace
+
+int Stiff_Clay_Cohesion_Class(int iunits, double c, const CohesionClassLimits& limits) {
+  const std::array<double, 3>* bounds = nullptr;
+  if (iunits == kUnitsUSCustomary) bounds = &limits.Psi;
+  if (iunits == kUnitsSI) bounds = &limits.KPa;
+  if (bounds == nullptr) return -1;
+  int cls = 0;
+  while (cls < 3 && c >= (*bounds)[cls]) ++cls;
+  return cls;
+}
+
+double Stiff_Clay_Default_Epsilon50(int cls) {
+  return kStiffClayDefaultEpsilon50[cls];
+}
+
+double Stiff_Clay_Layer_k(ProblemData& problem, int j, double x, int cls) {
+  SoilLayer& layer = problem.Layers[j - 1];
+  if (layer.SubgradeModulusBottom <= 0.0) layer.SubgradeModulusBottom = layer.SubgradeModulusTop;
+  const double kt = layer.SubgradeModulusTop;
+  const double kb = layer.SubgradeModulusBottom;
+  if (kt <= 0.0 && cls >= 0) {
+    const bool cyclic = problem.Options.Cyclic;
+    if (problem.IUNITS == kUnitsSI) {
+      return cyclic ? kStiffClayKCyclicSI[cls] : kStiffClayKStaticSI[cls];
+    }
+    return cyclic ? kStiffClayKCyclicUS[cls] : kStiffClayKStaticUS[cls];
+  }
+  const double thickness = layer.XLayerBottom - layer.XLayerTop;
+  if (thickness == 0.0) return kt;
+  return kt + (x - layer.XLayerTop) * (kb - kt) / thickness;
+}
+
 }  // namespace tavik

@@ -1,7 +1,12 @@
 // Empirical factors shared by several criteria and by the layering correction: the Reese
-// sand factors A and B against the depth ratio z/b, and the stiff clay factors As and Ac.
+// sand factors A and B against the depth ratio z/b, the stiff clay factors As and Ac, and
+// the stiff clays' default subgrade modulus and e50 by cohesion class.
 #ifndef TAVIK_PYCURVES_CRITERION_FACTORS_H
 #define TAVIK_PYCURVES_CRITERION_FACTORS_H
+
+#include <array>
+
+#include "run/problem_data.h"
 
 namespace tavik {
 
@@ -22,6 +27,26 @@ inline double Sand_Factor_A(double z, double b, bool cyclic) {
 // 0.011667 r^3, 0.3 when r > 1.5 or the polynomial exceeds 0.3.
 double Stiff_Clay_As(double r);
 double Stiff_Clay_Ac(double r);
+
+// The cohesion classes of the stiff clays' defaults: below 1000 psf, 1000 to 2000, 2000 to
+// 4000, 4000 and above (a value on a limit belongs to the higher class). The criteria with
+// and without free water state the limits with different roundings, so each passes its own
+// (psi and kPa).
+struct CohesionClassLimits {
+  std::array<double, 3> Psi;
+  std::array<double, 3> KPa;
+};
+// The class 0 to 3 of cohesion c (the run's units); -1 in general units, which have no
+// defaults.
+int Stiff_Clay_Cohesion_Class(int iunits, double c, const CohesionClassLimits& limits);
+// Default e50 of a class: 0.011, 0.007, 0.005, 0.004.
+double Stiff_Clay_Default_Epsilon50(int cls);
+// The subgrade modulus k of stiff clay layer j at soil depth x (force/length**3): a bottom
+// value <= 0 takes the top value (stored in the layer); linear in depth over the layer (the
+// top value in a layer of no thickness); the default of class `cls` for the loading type
+// (static 250, 500, 1000, 2000 pci, cyclic 100, 200, 400, 800 pci, or their SI values) when
+// the top value is not positive. In general units (cls -1) the input value stays.
+double Stiff_Clay_Layer_k(ProblemData& problem, int j, double x, int cls);
 
 }  // namespace tavik
 

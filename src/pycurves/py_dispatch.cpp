@@ -13,27 +13,27 @@ namespace {
 using After = AfterCriterion;
 
 constexpr std::array<PyCriterionEntry, kNumSoilTypeCodes + 1> kCriteria = {{
-    {nullptr, After::Nothing, false},        // 0: no soil type
-    {PY_SoftClay, After::Flag, true},        // 1  "SoftClay"
-    {nullptr, After::Flag, true},            // 2  "StfClyBW"  stiff clay with free water
-    {nullptr, After::Flag, true},            // 3  "StfClyAW"  stiff clay without free water
-    {nullptr, After::Flag, true},            // 4  "StfClyAK"  the same with initial k
-    {nullptr, After::Flag, true},            // 5  "Sand    "  Reese sand
-    {nullptr, After::Flag, true},            // 6  "API Sand"
-    {nullptr, After::Flag, true},            // 7  "Liq Sand"
-    {nullptr, After::CountThenFlag, true},   // 8  "WeakRock"
-    {nullptr, After::FlagThenCount, true},   // 9  "Vuggy LS"
-    {nullptr, After::FlagThenCount, true},   // 10 "Piedmont"
-    {nullptr, After::Flag, true},            // 11 "Cem Silt"
-    {nullptr, After::FlagThenCount, true},   // 12 "KS Loess"
-    {nullptr, After::FlagThenCount, true},   // 13 "Elast SG"
-    {nullptr, After::Nothing, true},         // 14 "User p-y"
-    {PY_SoftClayJ, After::Flag, true},       // 15 "SoftClyJ"
-    {nullptr, After::FlagThenCount, false},  // 16 "MassRock" (no output at user depths)
-    {nullptr, After::Nothing, false},        // 17 "Frz Soil" (no criterion)
-    {nullptr, After::Nothing, false},        // 18 "Undefined"
-    {nullptr, After::Nothing, false},        // 19 "Undefined"
-    {nullptr, After::Nothing, false},        // 20 "Undefined"
+    {nullptr, After::Nothing, false},               // 0: no soil type
+    {PY_SoftClay, After::Flag, true},               // 1  "SoftClay"
+    {PY_StiffClayFreeWater, After::Flag, true},     // 2  "StfClyBW"  stiff clay with free water
+    {PY_StiffClayNoFreeWater, After::Flag, true},   // 3  "StfClyAW"  stiff clay without free water
+    {PY_StiffClayNoFreeWaterK, After::Flag, true},  // 4  "StfClyAK"  the same with initial k
+    {PY_SandReese, After::Flag, true},              // 5  "Sand    "  Reese sand
+    {PY_APISand, After::Flag, true},                // 6  "API Sand"
+    {nullptr, After::Flag, true},                   // 7  "Liq Sand"
+    {nullptr, After::CountThenFlag, true},          // 8  "WeakRock"
+    {nullptr, After::FlagThenCount, true},          // 9  "Vuggy LS"
+    {PY_Piedmont, After::FlagThenCount, true},      // 10 "Piedmont"
+    {nullptr, After::Flag, true},                   // 11 "Cem Silt"
+    {nullptr, After::FlagThenCount, true},          // 12 "KS Loess"
+    {PY_ElasticSubgrade, After::FlagThenCount, true},  // 13 "Elast SG"
+    {PY_UserCurves, After::Nothing, true},             // 14 "User p-y"
+    {PY_SoftClayJ, After::Flag, true},                 // 15 "SoftClyJ"
+    {nullptr, After::FlagThenCount, false},            // 16 "MassRock" (no output at user depths)
+    {nullptr, After::Nothing, false},                  // 17 "Frz Soil" (no criterion)
+    {nullptr, After::Nothing, false},                  // 18 "Undefined"
+    {nullptr, After::Nothing, false},                  // 19 "Undefined"
+    {nullptr, After::Nothing, false},                  // 20 "Undefined"
 }};
 
 }  // namespace

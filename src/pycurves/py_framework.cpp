@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "profile/equivalent_depth.h"
 #include "profile/pile_discretisation.h"
 #include "run/report_writers.h"
 
@@ -18,6 +19,10 @@ constexpr double kInchesPerFoot = 12.0;
 constexpr int kParameterColumn = 56;
 constexpr int kValueWidth = 12;
 constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
+// A layer whose bottom lies above this depth ends above the pile head.
+constexpr double kLayerAboveHead = -1.0e-8;
+// A ground surface above this depth lies above the pile head.
+constexpr double kGroundAboveHead = -0.00001;
 
 }  // namespace
 
@@ -76,12 +81,37 @@ double Slope_Factor(double y, double theta) {
   return 1.0;
 }
 
-void Accumulate_Layer_Resistance(RunContext& run, int j, int i, double pu_previous, double pu) {
+double Layered_Curve_Depth(RunContext& run, int j, int i, double x, double zt) {
+  const ProblemData& problem = run.Problem;
+  double z = zt;
+  if (j != 1) {
+    if (i == run.i_TopNodeInLayer[j] && run.i_RockLayersAbove == 0 && !run.b_PyOutputPass) {
+      Equivalent_Depth_Of_Layer(run, j);
+    }
+    if (run.i_RockLayersAbove == 0) {
+      z = x - problem.Layers[j - 1].XLayerTop + run.rd_LayerEqDepth[j];
+    }
+  }
+  const bool layer2_above_head =
+      problem.i_Number_of_Layers >= 2 && problem.Layers[1].XLayerBottom < kLayerAboveHead;
+  if (problem.Layers[0].XLayerBottom < kLayerAboveHead || layer2_above_head) {
+    z = x - problem.Layers[0].XLayerTop;
+  }
+  return z;
+}
+
+void Accumulate_Layer_Resistance(RunContext& run, int j, int i, double previous, double value) {
   const int first = run.i_TopNodeInLayer[j];
-  const double h = run.Nodes.rd_Increment;
-  if (i == first && !run.b_PyOutputPass) run.rd_LayerPuSum[j] = 0.0;
-  if (i > first) run.rd_LayerPuSum[j] += (pu_previous + pu) * h / 2.0;
-  if (i == run.i_BottomNodeInLayer[j]) run.rd_LayerPuSum[j] += pu * h;
+  const int last = run.i_BottomNodeInLayer[j];
+  double& sum = run.rd_LayerPuSum[j];
+  if (i == first && !run.b_PyOutputPass) sum = 0.0;
+  if (i > first) sum += (previous + value) * run.Nodes.rd_Increment / 2.0;
+  if (i == last)
+    sum += (run.Problem.Layers[j - 1].XLayerBottom - run.Nodes.rd_NodeDepth[last]) * value;
+}
+
+bool Layer_1_Above_Pile_Head(const RunContext& run, int j) {
+  return j == 1 && run.Problem.GroundSurfaceDepth < kGroundAboveHead;
 }
 
 // ---- Report and plot writers ----

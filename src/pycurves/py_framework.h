@@ -112,12 +112,26 @@ void Report_Modulus_Not_A_Number(RunContext& run, int runtime_error,
 // cos(|theta| + pi/4) when they have opposite signs, 1 otherwise (thresholds 1.0E-20).
 double Slope_Factor(double y, double theta);
 
-// The accumulated ultimate resistance of layer j (input of the layering correction), the
-// general rule: at the layer's first node in analysis mode the sum is cleared; at every
-// later node (pu_previous + pu) * h / 2 is added (h = rd_Increment); at the layer's last
-// node also pu * h. Criteria with another rule (cyclic variants, the remainder to the
-// layer bottom) write their own.
-void Accumulate_Layer_Resistance(RunContext& run, int j, int i, double pu_previous, double pu);
+// The depth z of node i of layer j used by a curve of the criteria with the layering
+// correction, from the soil depth x and the true depth zt below the ground. In layers below
+// the first, unless a rock-type layer lies above, the equivalent depth of the layer top is
+// computed at the layer's first node in the analysis (run.CurrentSoil must then hold the
+// node's parameters) and z = x - XLayerTop(j) + rd_LayerEqDepth(j); when layer 1 or 2 ends
+// above the pile head, z = x - XLayerTop(1). Otherwise z = zt.
+double Layered_Curve_Depth(RunContext& run, int j, int i, double x, double zt);
+
+// The ultimate resistance integrated over layer j (input of the layering correction of the
+// layers below): cleared at the layer's first node in analysis mode; at every later node
+// (previous + value) * h / 2 is added (h = rd_Increment); at the layer's last node also
+// value times the rest of the layer below it, XLayerBottom(j) - rd_NodeDepth(last). Soft
+// clay integrates by its own rule; each criterion replaces the sum of layer 1 when the
+// ground lies above the pile head.
+void Accumulate_Layer_Resistance(RunContext& run, int j, int i, double previous, double value);
+
+// True for layer 1 when the ground surface lies above the pile head (GroundSurfaceDepth <
+// -0.00001): the criteria then estimate that layer's integrated resistance over its whole
+// thickness instead.
+bool Layer_1_Above_Pile_Head(const RunContext& run, int j);
 
 // ---- Report and plot writers (output mode only) ----
 

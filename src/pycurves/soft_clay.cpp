@@ -6,7 +6,6 @@
 #include <array>
 #include <cmath>
 
-#include "profile/equivalent_depth.h"
 #include "profile/pile_discretisation.h"
 #include "profile/soil_lookup.h"
 #include "pycurves/py_framework.h"
@@ -69,8 +68,6 @@ constexpr double kLimitingModulusDeflection = 0.00003;
 constexpr double kCyclicPlateauFactor = 0.72112477;  // 0.5 * 3^(1/3)
 constexpr double kMaxBearingFactor = 9.0;
 constexpr double kSlopeThreshold = 1.0e-20;
-constexpr double kAboveHeadTolerance = -1.0e-8;
-constexpr double kGroundAboveHead = -0.00001;
 constexpr int kCyclicCycles = 2;  // NumCycles from which the cyclic title and lines print
 
 // Strength warnings: above 1250 psf.
@@ -255,10 +252,7 @@ void Soft_Clay_Layer(RunContext& run, int j, const SoftClayVariant& v) {
   const bool cyclic = problem.Options.Cyclic;
   const double theta = problem.SlopeMinusBatter;
   const double h = run.Nodes.rd_Increment;
-  const SoilLayer& layer = problem.Layers[j - 1];
   const SoilLayer& layer1 = problem.Layers[0];
-  const bool layer2_above_head =
-      problem.i_Number_of_Layers >= 2 && problem.Layers[1].XLayerBottom < kAboveHeadTolerance;
 
   double pu_previous = 0.0;
   double pc_previous = 0.0;
@@ -305,12 +299,7 @@ void Soft_Clay_Layer(RunContext& run, int j, const SoftClayVariant& v) {
       return;
     }
     // 6. Layering correction.
-    double z = depths.z;
-    if (j != 1) {
-      if (i == first && run.i_RockLayersAbove == 0 && !output) Equivalent_Depth_Of_Layer(run, j);
-      if (run.i_RockLayersAbove == 0) z = x - layer.XLayerTop + run.rd_LayerEqDepth[j];
-    }
-    if (layer1.XLayerBottom < kAboveHeadTolerance || layer2_above_head) z = x - layer1.XLayerTop;
+    const double z = Layered_Curve_Depth(run, j, i, x, depths.z);
     curve.z = z;
     // 7.-9. Transition depth, ultimate resistance and the derived values.
     curve.Xr = std::max(2.5 * b, 6.0 * b * c / (gamma * b + J * c));
@@ -334,7 +323,7 @@ void Soft_Clay_Layer(RunContext& run, int j, const SoftClayVariant& v) {
       }
     }
     if (i == last) sum += curve.pu * h;
-    if (problem.GroundSurfaceDepth < kGroundAboveHead && j == 1) {
+    if (Layer_1_Above_Pile_Head(run, j)) {
       sum = (3.0 * b * c + curve.pu) * 0.5 * (layer1.XLayerBottom - layer1.XLayerTop);
     }
     pu_previous = curve.pu;

@@ -33,6 +33,151 @@ def soft_clay_static(c, gamma, eps50, b, z, J=0.5):
     return p
 
 
+SAND_RATIOS = [0.0, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 6.0]
+SAND_A_STATIC = [2.83, 2.48, 2.11, 1.76, 1.48, 1.23, 1.06, 0.90, 0.88, 0.88]
+SAND_A_CYCLIC = [0.75, 0.93, 1.07, 1.11, 1.03, 0.98, 0.94, 0.90, 0.88, 0.88]
+SAND_B_STATIC = [2.14, 1.83, 1.54, 1.27, 1.05, 0.86, 0.71, 0.53, 0.50, 0.50]
+SAND_B_CYCLIC = [0.53, 0.72, 0.83, 0.86, 0.82, 0.77, 0.70, 0.55, 0.55, 0.55]
+
+
+def table(values, r):
+    """Reese, Cox and Koop's factors A and B read from their figure at z/b = r."""
+    if r >= SAND_RATIOS[-1]:
+        return values[-1]
+    for k in range(1, len(SAND_RATIOS)):
+        if r <= SAND_RATIOS[k]:
+            r0, r1 = SAND_RATIOS[k - 1], SAND_RATIOS[k]
+            return values[k - 1] + (values[k] - values[k - 1]) * (r - r0) / (r1 - r0)
+    return values[-1]
+
+
+def sand_resistances(phi_deg, gamma, b, z):
+    """Wedge and flow-around resistance of sand on level ground (Reese, Cox and Koop)."""
+    phi = math.radians(phi_deg)
+    alpha = phi / 2.0
+    beta = math.pi / 4.0 + phi / 2.0
+    k0 = 0.4
+    ka = math.tan(math.pi / 4.0 - phi / 2.0) ** 2
+    tb = math.tan(beta)
+    pst = gamma * z * (k0 * z * math.tan(phi) * math.sin(beta)
+                       / (math.tan(beta - phi) * math.cos(alpha))
+                       + tb / math.tan(beta - phi) * (b + z * tb * math.tan(alpha))
+                       + k0 * z * tb * (math.tan(phi) * math.sin(beta) - math.tan(alpha))
+                       - ka * b)
+    psd = ka * b * gamma * z * (tb ** 8 - 1.0) + k0 * b * gamma * z * math.tan(phi) * tb ** 4
+    return pst, psd
+
+
+def sand_reese(phi_deg, gamma, k, b, z, cyclic=False):
+    """Reese sand: k z y, then C y^(1/n), a straight line to (yu, pu), and pu."""
+    pst, psd = sand_resistances(phi_deg, gamma, b, z)
+    ps = min(pst, psd)
+    a = table(SAND_A_CYCLIC if cyclic else SAND_A_STATIC, z / b)
+    bb = table(SAND_B_CYCLIC if cyclic else SAND_B_STATIC, z / b)
+    pu, pm = a * ps, bb * ps
+    yu, ym = 3.0 * b / 80.0, b / 60.0
+    m = (pu - pm) / (yu - ym)
+    kz = k * z
+
+    def p(y):
+        if z <= 0.0:
+            return 0.0
+        n = pm / (m * ym)
+        c = pm / ym ** (1.0 / n)
+        if y <= ym:
+            q = c * y ** (1.0 / n)
+        elif y <= yu:
+            q = pm + m * (y - ym)
+        else:
+            q = pu
+        return min(q, kz * y)
+    return p
+
+
+def api_sand(phi_deg, gamma, k, b, z, cyclic=False):
+    """API RP-2A sand: A pu tanh(k z y / (A pu))."""
+    phi = math.radians(phi_deg)
+    alpha = phi / 2.0
+    beta = math.pi / 4.0 + alpha
+    k0 = 0.4
+    ka = math.tan(math.pi / 4.0 - alpha) ** 2
+    tb = math.tan(beta)
+    c1 = tb * (k0 * (math.tan(phi) * math.sin(beta) * (1.0 / math.cos(alpha) + 1.0)
+                     - math.tan(alpha)) + math.tan(alpha) * tb ** 2)
+    c2 = tb ** 2 - ka
+    c3 = tb ** 4 * (k0 * math.tan(phi) + tb ** 2) - ka
+    pu = min((c1 * z + c2 * b) * gamma * z, c3 * z * b * gamma)
+    a = 0.9 if cyclic else max(0.9, 3.0 - 0.8 * z / b)
+    apu = a * pu
+
+    def p(y):
+        return 0.0 if z < 1e-10 else apu * math.tanh(k * z * y / apu)
+    return p
+
+
+def stiff_clay_free_water_static(c, ca, gamma, eps50, k, b, z):
+    """Reese, Cox and Koop (1975) static curve, capped by the initial line k z y."""
+    r = z / b
+    a_s = 0.2345 + 0.2958796 * r - 0.0786111 * r ** 2 + 0.0068981 * r ** 3
+    if r > 3.3 or a_s > 0.6:
+        a_s = 0.6
+    pct = (gamma * b + 2.83 * ca) * z + 2.0 * ca * b
+    pc = min(pct, 11.0 * c * b)
+    y50 = eps50 * b
+
+    def p(y):
+        if y <= a_s * y50:
+            q = 0.5 * pc * math.sqrt(y / y50)
+        elif y <= 6.0 * a_s * y50:
+            q = pc * (0.5 * math.sqrt(y / y50) - 0.055 * (y / (a_s * y50) - 1.0) ** 1.25)
+        elif y <= 18.0 * a_s * y50:
+            q = (0.5 * pc * math.sqrt(6.0 * a_s) - 0.411 * pc
+                 - 0.0625 * pc * (y - 6.0 * a_s * y50) / y50)
+        else:
+            q = 0.5 * pc * math.sqrt(6.0 * a_s) - 0.75 * a_s * pc - 0.411 * pc
+        return min(q, k * z * y)
+    return p
+
+
+def stiff_clay_no_free_water_static(c, gamma, eps50, b, z, k=None):
+    """Welch and Reese (1972): 0.5 pu (y/y50)^0.25 up to 16 y50 (y50 = 2.5 e50 b), pu beyond;
+    with k, the quarter-power part is capped by k z y."""
+    pu = min((gamma * b + 0.5 * c) * z + 3.0 * b * c, 9.0 * b * c)
+    y50 = 2.5 * eps50 * b
+
+    def p(y):
+        if y > 16.0 * y50:
+            return pu
+        q = 0.5 * pu * (y / y50) ** 0.25
+        return q if k is None else min(q, k * z * y)
+    return p
+
+
+def piedmont(es0, b):
+    """Piedmont residual soil: Es0 b y, then the logarithmic branch, then a plateau."""
+    y1, y2 = 0.001 * b, 0.0375 * b
+
+    def p(y):
+        if y < y1:
+            return es0 * b * y
+        if y < y2:
+            return es0 * b * y * (1.0 - math.log(1000.0 * y / b) / (1.0 + math.log(37.5)))
+        return 0.21632074 * es0 * b * y2
+    return p
+
+
+def polyline(points):
+    """A user curve: straight lines through (y, p) points, constant beyond the last."""
+    def p(y):
+        if y >= points[-1][0]:
+            return points[-1][1]
+        for (y0, p0), (y1, p1) in zip(points, points[1:]):
+            if y <= y1:
+                return p0 + (y - y0) * (p1 - p0) / (y1 - y0)
+        return points[-1][1]
+    return p
+
+
 def linear_subgrade(es):
     """p = Es y (Es in lb/in**2, already multiplied by the width)."""
     return lambda y: es * y
