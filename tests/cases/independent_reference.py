@@ -282,7 +282,90 @@ def soft_clay_pipe_pile():
               % ((shear,) + pile_head_response(720.0, ei, curves_at, shear, 0.0)))
 
 
-CASES = {"soft_clay_pipe_pile": soft_clay_pipe_pile}
+PIPE_EI = 29.0e6 * 2549.3  # 24 in pipe, 0.5 in wall, lb-in**2
+
+
+def sand_api_pipe_pile():
+    """tests/cases/sand_api_pipe_pile.inp: API sand, phi 35, 57.6 pcf, default k (US
+    customary: 1.209829E-7 phi^5.694468 pci for phi <= 40), shear 20 kips."""
+    k = 1.209829e-7 * 35.0 ** 5.694468
+    gamma = 57.6 / 1728.0
+    y, m = pile_head_response(720.0, PIPE_EI, lambda x: api_sand(35.0, gamma, k, 24.0, x),
+                              20000.0, 0.0, elements=600)
+    print("shear 20000 lb: head deflection %.6f in, max moment %.0f in-lb" % (y, m))
+
+
+def stiff_clay_no_free_water_bound():
+    """tests/cases/stiff_clay_no_free_water_bound.inp: Welch and Reese static, c 1500 psf,
+    60 pcf, e50 0.007; below y0 = 0.00002 b the modulus is the curve's secant at y0."""
+    c, gamma, eps50, b = 1500.0 / 144.0, 60.0 / 1728.0, 0.007, 24.0
+    y0 = 0.00002 * b
+
+    def curves_at(x):
+        curve = stiff_clay_no_free_water_static(c, gamma, eps50, b, x)
+        secant_y0 = curve(y0) / y0
+        return lambda y: secant_y0 * y if y < y0 else curve(y)
+    y, m = pile_head_response(720.0, PIPE_EI, curves_at, 10000.0, 0.0, elements=1000)
+    print("shear 10000 lb: head deflection %.7f in, max moment %.0f in-lb" % (y, m))
+
+
+def sand_under_soft_clay():
+    """tests/cases/sand_under_soft_clay.inp: soft clay (200 psf, 50 pcf, e50 0.02) to 60 in
+    over Reese sand (phi 35, 57.6 pcf, k 100 pci); shear 5 kips; nodes every 7.2 in.
+
+    The layering correction: the clay's ultimate resistance summed over its nodes (0 to 57.6
+    in by trapezoids, plus pu h at its last node, as the clay criterion integrates it) is
+    carried by the sand from the surface down to its equivalent depth, found here by
+    bisection on a fine integral of the sand's shallow resistance A (C1 z + C2 b) g z."""
+    h, b = 7.2, 24.0
+    c, g_clay = 200.0 / 144.0, 50.0 / 1728.0
+    g_sand = 57.6 / 1728.0
+
+    def pu_clay(z):
+        return min(3.0 + g_clay * z / c + 0.5 * z / b, 9.0) * c * b
+    clay_nodes = [i * h for i in range(9)]  # 0 .. 57.6 in
+    force = sum((pu_clay(a) + pu_clay(b_)) * h / 2.0 for a, b_ in zip(clay_nodes, clay_nodes[1:]))
+    force += pu_clay(clay_nodes[-1]) * h
+    # Mean unit weight from the surface at the first sand node (64.8 in).
+    x1 = 64.8
+    gamma = (g_clay * 60.0 + g_sand * (x1 - 60.0)) / x1
+    phi = math.radians(35.0)
+    alpha, beta = phi / 2.0, math.pi / 4.0 + phi / 2.0
+    ka, kp, k0 = math.tan(math.pi / 4.0 - alpha) ** 2, math.tan(beta) ** 2, 0.4
+    c1 = math.tan(beta) * (math.tan(alpha) * kp
+                           + (math.sin(beta) * (1.0 / math.cos(alpha) + 1.0) * math.tan(phi)
+                              - math.tan(alpha)) * k0)
+    c2 = kp - ka
+
+    def integral(zeq, steps=4000):
+        d = zeq / steps
+        total = 0.0
+        for i in range(steps):
+            z = (i + 0.5) * d
+            total += table(SAND_A_STATIC, z / b) * (c1 * z + c2 * b) * gamma * z * d
+        return total
+    lo, hi = 0.0, 200.0
+    for _ in range(60):
+        mid = 0.5 * (lo + hi)
+        lo, hi = (mid, hi) if integral(mid) < force else (lo, mid)
+    zeq = 0.5 * (lo + hi)
+    print("clay resistance %.1f lb, equivalent depth of the sand top %.3f in" % (force, zeq))
+
+    def curves_at(x):
+        if x <= 60.0:
+            return soft_clay_static(c, g_clay, 0.02, b, x)
+        gamma_x = (g_clay * 60.0 + g_sand * (x - 60.0)) / x
+        return sand_reese(35.0, gamma_x, 100.0, b, x - 60.0 + zeq)
+    y, m = pile_head_response(720.0, PIPE_EI, curves_at, 5000.0, 0.0, elements=100)
+    print("shear 5000 lb: head deflection %.6f in, max moment %.0f in-lb" % (y, m))
+
+
+CASES = {
+    "soft_clay_pipe_pile": soft_clay_pipe_pile,
+    "sand_api_pipe_pile": sand_api_pipe_pile,
+    "stiff_clay_no_free_water_bound": stiff_clay_no_free_water_bound,
+    "sand_under_soft_clay": sand_under_soft_clay,
+}
 
 if __name__ == "__main__":
     for name in sys.argv[1:] or sorted(CASES):
