@@ -360,7 +360,56 @@ def sand_under_soft_clay():
     print("shear 5000 lb: head deflection %.6f in, max moment %.0f in-lb" % (y, m))
 
 
+def soft_clay_under_sand():
+    """tests/cases/soft_clay_under_sand.inp: Reese sand (phi 32, 55 pcf, k 60 pci) to 60 in
+    over soft clay (600 psf, 40 pcf, e50 0.01); shear 10 kips; nodes every 7.2 in.
+
+    The sand's ultimate resistance A ps is summed over its nodes (0 to 57.6 in by trapezoids,
+    plus its value times the 2.4 in left to the layer bottom, as the sand criterion integrates
+    it); the clay carries that force from the surface down to its equivalent depth, found by
+    bisection on the integral of Matlock's shallow resistance (3 c + g z + 0.5 c z / b) b."""
+    h, b = 7.2, 24.0
+    g_sand, g_clay = 55.0 / 1728.0, 40.0 / 1728.0
+    c = 600.0 / 144.0
+
+    def pu_sand(z):
+        pst, psd = sand_resistances(32.0, g_sand, b, z)
+        return table(SAND_A_STATIC, z / b) * min(pst, psd)
+    sand_nodes = [i * h for i in range(9)]  # 0 .. 57.6 in
+    force = sum((pu_sand(a) + pu_sand(b_)) * h / 2.0 for a, b_ in zip(sand_nodes, sand_nodes[1:]))
+    force += pu_sand(sand_nodes[-1]) * (60.0 - sand_nodes[-1])
+    x1 = 64.8  # first clay node: mean unit weight from the surface there
+    gamma = (g_sand * 60.0 + g_clay * (x1 - 60.0)) / x1
+
+    def integral(zeq, steps=4000):
+        d = zeq / steps
+        return sum(min((3.0 * c + gamma * z + 0.5 * c * z / b) * b, 9.0 * c * b) * d
+                   for z in ((i + 0.5) * d for i in range(steps)))
+    lo, hi = 0.0, 400.0
+    for _ in range(60):
+        mid = 0.5 * (lo + hi)
+        lo, hi = (mid, hi) if integral(mid) < force else (lo, mid)
+    zeq = 0.5 * (lo + hi)
+    print("sand resistance %.1f lb, equivalent depth of the clay top %.3f in" % (force, zeq))
+
+    def curves_at(x):
+        if x <= 60.0:
+            return sand_reese(32.0, g_sand, 60.0, b, x)
+        gamma_x = (g_sand * 60.0 + g_clay * (x - 60.0)) / x
+        return soft_clay_static(c, gamma_x, 0.01, b, x - 60.0 + zeq)
+    y, m = pile_head_response(720.0, PIPE_EI, curves_at, 10000.0, 0.0, elements=100)
+    print("shear 10000 lb: head deflection %.6f in, max moment %.0f in-lb" % (y, m))
+    zeq_none = 60.0
+    y0, _ = pile_head_response(
+        720.0, PIPE_EI,
+        lambda x: curves_at(x) if x <= 60.0 else soft_clay_static(
+            c, (g_sand * 60.0 + g_clay * (x - 60.0)) / x, 0.01, b, x - 60.0 + zeq_none),
+        10000.0, 0.0, elements=100)
+    print("without the layering correction the head deflection would be %.6f in" % y0)
+
+
 CASES = {
+    "soft_clay_under_sand": soft_clay_under_sand,
     "soft_clay_pipe_pile": soft_clay_pipe_pile,
     "sand_api_pipe_pile": sand_api_pipe_pile,
     "stiff_clay_no_free_water_bound": stiff_clay_no_free_water_bound,
