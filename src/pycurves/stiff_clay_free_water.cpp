@@ -318,8 +318,10 @@ void PY_StiffClayFreeWater(RunContext& run, int j) {
     }
     pr_previous = pr;
 
-    // Without a positive y50 (e50 left at zero in general units) the curve is undefined.
-    if (!(curve.y50 > 0.0)) {
+    // Without a positive y50 (e50 left at zero in general units) the curve is undefined;
+    // without a positive k (k left at zero in general units, which have no default) the
+    // initial line k z y would take away the whole resistance of the layer.
+    if (!(curve.y50 > 0.0) || !(k > 0.0)) {
       Report_Modulus_Not_A_Number(run, kUndefinedModulusError, kCriterionName, i);
       return;
     }

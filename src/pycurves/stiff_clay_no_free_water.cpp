@@ -297,8 +297,10 @@ void No_Free_Water_Layer(RunContext& run, int j, const NoFreeWaterVariant& v) {
             ? kCyclicLastPoint * (kUltimateRatio + kCyclicUltimateStretch * log_cycles) * curve.y50
             : kStaticLastPoint * curve.y50;
 
-    // Without a positive y50 (e50 left at zero in general units) the curve is undefined.
-    if (!(curve.y50 > 0.0)) {
+    // Without a positive y50 (e50 left at zero in general units) the curve is undefined;
+    // with k, a k that is not positive (left at zero in general units, which have no
+    // default) would take away the whole resistance of the layer.
+    if (!(curve.y50 > 0.0) || (v.b_InitialK && !(k > 0.0))) {
       Report_Modulus_Not_A_Number(run, kUndefinedModulusError, v.NotANumberName, i);
       return;
     }

@@ -102,7 +102,7 @@ constexpr ErrorEntry kErrors[] = {
     {"", 236, "soil modulus not a number in API soft clay"},
     {"", 237, "a value outside the classification ranges of the soft clay criteria (no message)"},
     {"", 238, "a value outside the classification ranges of the soft clay criteria (no message)"},
-    {"", 239, "soil modulus not a number or undefined (no e50) in a stiff clay criterion"},
+    {"", 239, "stiff clay curve undefined (e50 or k left at zero in general units) or soil modulus not a number"},
     {"RUN00999", 999, "internal error or a stage this build cannot compute (the report says which)"},
     {"RUN00018", 218, "the input data file cannot be opened"},
     {"RUN00019", 219, "an output file (report, plot or runtime message file) cannot be created"},

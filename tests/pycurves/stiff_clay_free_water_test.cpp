@@ -166,6 +166,15 @@ TEST(StiffClayFreeWater, NoDefaultEpsilon50InGeneralUnitsStopsTheRun) {
   EXPECT_EQ(r.Message_Lines(), expected);
 }
 
+TEST(StiffClayFreeWater, NoDefaultKInGeneralUnitsStopsTheRun) {
+  // General units have no default k: a k left at zero would cap the curve at k z y = 0 and
+  // take away the layer's whole resistance, so the run stops (runtime error 39).
+  ProfileRun r(kUnitsGeneral);
+  Clay_Pile(r, Props{0.03, 10.0, 0.0, 0.01, 0.0});
+  PY_StiffClayFreeWater(r.run(), 1);
+  EXPECT_EQ(r.run().Status.ErrorNumber, 239);
+}
+
 TEST(StiffClayFreeWater, ZeroCohesionBelowFirstNodeIsInputError14) {
   ProfileRun r;
   Clay_Pile(r, Props{0.03, 0.0, 0.0, 0.0, 0.0});

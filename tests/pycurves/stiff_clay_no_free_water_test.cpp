@@ -174,6 +174,17 @@ TEST(StiffClayNoFreeWater, NoDefaultEpsilon50InGeneralUnitsStopsTheRun) {
   }
 }
 
+TEST(StiffClayNoFreeWater, NoDefaultKInGeneralUnitsStopsTheRunWithK) {
+  // General units have no default k: with k left at zero the variant with k would cap its
+  // curve at k z y = 0, so it stops (runtime error 39); the variant without k needs none.
+  for (const int index : {kStiffClayNoWaterKIndex, kStiffClayNoWaterIndex}) {
+    ProfileRun r(kUnitsGeneral);
+    Clay_Pile(r, index, Props{0.03, 10.0, 0.0, 0.01, 0.0});
+    Py_Criterion_For_Soil_Type(index).routine(r.run(), 1);
+    EXPECT_EQ(r.run().Status.ErrorNumber, index == kStiffClayNoWaterKIndex ? 239 : 0) << index;
+  }
+}
+
 TEST(StiffClayNoFreeWater, ZeroCohesionBelowFirstNodeIsInputError13) {
   const std::vector<std::string> block = {
       "**** Input Data Error No. 13 ****",
