@@ -29,8 +29,7 @@ constexpr double kSmallDeflection = 1.0e-14;      // below it the modulus is k z
 constexpr double kNoDepth = 1.0e-10;              // z below it: no resistance
 constexpr double kStaticAAtSurface = 3.0;
 constexpr double kStaticAPerDepthRatio = 0.8;
-constexpr double kDeepA = 0.9;                             // static floor and cyclic value of A
-constexpr double kIntegratedDeflectionRatio = 3.0 / 80.0;  // of b, for rd_LayerPuSum
+constexpr double kDeepA = 0.9;  // static floor and cyclic value of A
 constexpr int kNumPoints = 17;
 constexpr double kOutputSpacing = std::numbers::pi / 16.0;  // of A pu / (k z)
 constexpr double kNoModulusSpacingUS = 0.05;                // in
@@ -52,6 +51,14 @@ struct ApiSandCurve {
 double Api_Sand_P(const ApiSandCurve& c, double y) {
   if (c.z < kNoDepth || c.Apu == 0.0) return 0.0;
   return c.Apu * std::tanh(c.kz * y / c.Apu);
+}
+
+// pr = A pu tanh((3b/80) k z / (A pu)), the resistance integrated for the layering
+// correction, evaluated in that order (3 b/80 k z, not (3/80) b k z); 0 where the curve
+// resists nothing.
+double Integrated_Resistance(const ApiSandCurve& c, double b, double k) {
+  if (c.z < kNoDepth || c.Apu == 0.0) return 0.0;
+  return c.Apu * std::tanh(3.0 * b / 80.0 * k * c.z / c.Apu);
 }
 
 void Report_Friction_Error(RunContext& run, int error, std::string_view layer_line_start,
@@ -169,7 +176,7 @@ void Write_Api_Sand_Curve(RunContext& run, const ApiSandCurve& c, const ApiSandP
     } else if (problem.IUNITS == kUnitsSI) {
       dy = kNoModulusSpacingSI;
     } else {
-      dy = kIntegratedDeflectionRatio * n.b / (kNumPoints - 1);
+      dy = 3.0 * n.b / 80.0 / (kNumPoints - 1);
     }
   } else {
     dy = kOutputSpacing * c.Apu / zk;
@@ -305,7 +312,7 @@ void PY_APISand(RunContext& run, int j) {
     curve.z = z;
 
     // 10. Integrated resistance at 3b/80 for the layering correction of the layers below.
-    const double pr = Api_Sand_P(curve, kIntegratedDeflectionRatio * b);
+    const double pr = Integrated_Resistance(curve, b, k);
     Accumulate_Sand_Layer_Resistance(run, j, i, pr_previous, pr);
     pr_previous = pr;
 

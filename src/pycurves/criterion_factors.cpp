@@ -73,12 +73,14 @@ double Stiff_Clay_Default_Epsilon50(int cls) {
   return kStiffClayDefaultEpsilon50[cls];
 }
 
-double Stiff_Clay_Layer_k(ProblemData& problem, int j, double x, int cls) {
+double Stiff_Clay_Layer_k(ProblemData& problem, int j, double x, int cls,
+                          bool default_only_for_zero_top) {
   SoilLayer& layer = problem.Layers[j - 1];
   if (layer.SubgradeModulusBottom <= 0.0) layer.SubgradeModulusBottom = layer.SubgradeModulusTop;
   const double kt = layer.SubgradeModulusTop;
   const double kb = layer.SubgradeModulusBottom;
-  if (kt <= 0.0 && cls >= 0) {
+  const bool defaulted = default_only_for_zero_top ? kt == 0.0 : kt <= 0.0;
+  if (defaulted && cls >= 0) {
     const bool cyclic = problem.Options.Cyclic;
     if (problem.IUNITS == kUnitsSI) {
       return cyclic ? kStiffClayKCyclicSI[cls] : kStiffClayKStaticSI[cls];

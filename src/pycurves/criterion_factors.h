@@ -45,8 +45,12 @@ double Stiff_Clay_Default_Epsilon50(int cls);
 // value <= 0 takes the top value (stored in the layer); linear in depth over the layer (the
 // top value in a layer of no thickness); the default of class `cls` for the loading type
 // (static 250, 500, 1000, 2000 pci, cyclic 100, 200, 400, 800 pci, or their SI values) when
-// the top value is not positive. In general units (cls -1) the input value stays.
-double Stiff_Clay_Layer_k(ProblemData& problem, int j, double x, int cls);
+// the top value is not positive (stiff clay with free water) or, with
+// `default_only_for_zero_top`, only when it is exactly 0 (stiff clay without free water
+// using k, where a negative top value stays). In general units (cls -1) the input value
+// stays.
+double Stiff_Clay_Layer_k(ProblemData& problem, int j, double x, int cls,
+                          bool default_only_for_zero_top = false);
 
 }  // namespace tavik
 

@@ -8,7 +8,6 @@ namespace tavik {
 
 namespace {
 
-constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
 constexpr double kPowerLawLimit = 40.0;  // degrees: a constant k above it
 
 // US customary, lb/in**3.
@@ -48,7 +47,7 @@ void Report_No_Default_In_General_Units(RunContext& run) {
 }  // namespace
 
 double Default_Sand_k(RunContext& run, double phi_r, double gamma, int iunits) {
-  const double phi = phi_r * kDegreesPerRadian;
+  const double phi = phi_r * 180.0 / std::numbers::pi;  // (phi_r 180)/pi, in that order
   const bool power_law = phi <= kPowerLawLimit;
   if (iunits == kUnitsUSCustomary) {
     return power_law ? kFactorUS * std::pow(phi, kExponentUS) : kLimitUS;

@@ -159,11 +159,11 @@ void Write_Piedmont_Curve(RunContext& run, int j, int i, int test_type, double v
                       "Line 7:  p-y curve depth in Piedmont residual soil, no. p-y points on "
                       "curve no. ",
                       i);
-  const double step = (curve.y2 - curve.y1) / kInteriorSteps;
   for (int k = 1; k <= kNumPoints; ++k) {
     double y = 0.0;
     if (k == 2) y = curve.y1;
-    if (k >= 3 && k <= 15) y = curve.y1 + (k - 2) * step;
+    // (k - 2) (y2 - y1) / 14 in this order: a step computed first can round differently.
+    if (k >= 3 && k <= 15) y = curve.y1 + (k - 2) * (curve.y2 - curve.y1) / kInteriorSteps;
     if (k == 16) y = curve.y2;
     if (k == 17) y = kBeyondPlateau * curve.y2;
     const double p = Piedmont_P(curve, y);

@@ -18,11 +18,16 @@ constexpr double kSqrtHalf = 0.70710677;
 constexpr double kInchesPerFoot = 12.0;
 constexpr int kParameterColumn = 56;
 constexpr int kValueWidth = 12;
-constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
+constexpr double kHalfTurnDegrees = 180.0;
 // A layer whose bottom lies above this depth ends above the pile head.
 constexpr double kLayerAboveHead = -1.0e-8;
 // A ground surface above this depth lies above the pile head.
 constexpr double kGroundAboveHead = -0.00001;
+
+// An angle in degrees for the report, evaluated as angle * 180 / pi in that order.
+double Degrees(double radians) {
+  return radians * kHalfTurnDegrees / std::numbers::pi;
+}
 
 }  // namespace
 
@@ -171,11 +176,9 @@ void Write_Py_Common_Lines(RunContext& run, int j, double soil_depth, double tru
   Write_Py_Integer_Parameter(run, "Soil Layer Number", j);
   Write_Py_Depth_Parameter(run, "Depth below pile head", soil_depth);
   Write_Py_Depth_Parameter(run, "Depth below ground surface", true_z);
-  Write_Py_Parameter(run, "Ground Slope Angle", problem.GroundSlopeAngle * kDegreesPerRadian, 3,
-                     "degrees");
-  Write_Py_Parameter(run, "Pile Batter", problem.PileBatterAngle * kDegreesPerRadian, 3, "degrees");
-  Write_Py_Parameter(run, "Effective Slope", problem.SlopeMinusBatter * kDegreesPerRadian, 3,
-                     "degrees");
+  Write_Py_Parameter(run, "Ground Slope Angle", Degrees(problem.GroundSlopeAngle), 3, "degrees");
+  Write_Py_Parameter(run, "Pile Batter", Degrees(problem.PileBatterAngle), 3, "degrees");
+  Write_Py_Parameter(run, "Effective Slope", Degrees(problem.SlopeMinusBatter), 3, "degrees");
 }
 
 void Write_Py_Table_Head(RunContext& run) {

@@ -20,18 +20,15 @@ namespace tavik {
 namespace {
 
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
-constexpr double kNoFriction = 1.0e-10;                  // radians: input error 8 below it
-constexpr double kLowFriction = 20.0;                    // degrees: warning 302 below it
-constexpr double kHighFriction = 48.0;                   // degrees: warning 302 above it
-constexpr double kLevelGround = 1.0e-10;                 // |theta| at most: no sloping-ground Ka
-constexpr double kSlopeModification = 1.0e-15;           // |theta| above it: the wedge is modified
-constexpr double kSignThreshold = 1.0e-14;               // deflection and slope sign limits
-constexpr double kNoSlopeFactor = 1.0e-20;               // s at most: the wedge is not modified
-constexpr double kDeepOnlySlopeFactor = 1.0e-10;         // s at most: the flow-around value rules
-constexpr double kSmallDeflection = 1.0e-14;             // below it the modulus is k z
-constexpr double kUltimateDeflectionRatio = 3.0 / 80.0;  // yu = 3b/80
-constexpr double kMidDeflectionRatio = 1.0 / 60.0;       // ym = b/60
-constexpr double kOutputDeflectionRatio = 13.0 / 480.0;  // the point between ym and yu
+constexpr double kNoFriction = 1.0e-10;           // radians: input error 8 below it
+constexpr double kLowFriction = 20.0;             // degrees: warning 302 below it
+constexpr double kHighFriction = 48.0;            // degrees: warning 302 above it
+constexpr double kLevelGround = 1.0e-10;          // |theta| at most: no sloping-ground Ka
+constexpr double kSlopeModification = 1.0e-15;    // |theta| above it: the wedge is modified
+constexpr double kSignThreshold = 1.0e-14;        // deflection and slope sign limits
+constexpr double kNoSlopeFactor = 1.0e-20;        // s at most: the wedge is not modified
+constexpr double kDeepOnlySlopeFactor = 1.0e-10;  // s at most: the flow-around value rules
+constexpr double kSmallDeflection = 1.0e-14;      // below it the modulus is k z
 constexpr double kPcfPerPci = 1728.0;
 
 constexpr int kInputErrorNoFriction = 8;
@@ -45,6 +42,19 @@ constexpr int kShapeNormalSpaces = 11;  // intervals from yk to ym (normal), yx 
 constexpr int kShapeBilinearSpaces = 14;
 constexpr double kBeyondUltimate1 = 1.025;
 constexpr double kBeyondUltimate2 = 1.05;
+
+// yu = 3b/80, ym = b/60 and the printed point 13b/480 between them, each evaluated in
+// that order ((3 b)/80, not (3/80) b): the two differ in the last bit, enough to change a
+// printed digit (b = 3: 0.1125 prints as 0.113, (3/80) 3 as 0.112).
+double Ultimate_Deflection(double b) {
+  return 3.0 * b / 80.0;
+}
+double Mid_Deflection(double b) {
+  return b / 60.0;
+}
+double Output_Mid_Deflection(double b) {
+  return 13.0 * b / 480.0;
+}
 
 // The curve shapes: where yk (the parabola meets k z y) lies against ym and yu.
 enum class SandShape { Other = 0, Normal = 1, TriLinear = 2, BiLinear = 3 };
@@ -79,8 +89,8 @@ double Reese_Sand_P(const ReeseSandCurve& c, double y) {
 
 // The constants of the curve from pu, pm, b, k z and the depth z.
 void Set_Curve_Constants(ReeseSandCurve& c, double b, double z) {
-  c.yu = kUltimateDeflectionRatio * b;
-  c.ym = kMidDeflectionRatio * b;
+  c.yu = Ultimate_Deflection(b);
+  c.ym = Mid_Deflection(b);
   c.mc = (c.pu - c.pm) / (c.yu - c.ym);
   if (z > 0.0) {
     c.n = c.pm / (c.mc * c.ym);
@@ -107,7 +117,7 @@ std::array<double, kNumPoints> Output_Deflections(const ReeseSandCurve& c, doubl
       y[1] = c.yk;
       for (int j = 3; j <= 12; ++j) y[j - 1] = c.yk + (j - 2) * (c.ym - c.yk) / kShapeNormalSpaces;
       y[12] = c.ym;
-      y[13] = kOutputDeflectionRatio * b;
+      y[13] = Output_Mid_Deflection(b);
       y[14] = c.yu;
       y[15] = kBeyondUltimate1 * c.yu;
       y[16] = kBeyondUltimate2 * c.yu;

@@ -271,7 +271,9 @@ void No_Free_Water_Layer(RunContext& run, int j, const NoFreeWaterVariant& v) {
     NoFreeWaterCurve curve;
     curve.b_Cyclic = cyclic;
     curve.b_InitialK = v.b_InitialK;
-    const double k = v.b_InitialK ? Stiff_Clay_Layer_k(problem, j, x, cls) : 0.0;
+    // The default k only for a top value of exactly 0: a negative one is kept (and stops
+    // the run below, as a k that is not positive).
+    const double k = v.b_InitialK ? Stiff_Clay_Layer_k(problem, j, x, cls, true) : 0.0;
     curve.kz = k * z;
     // 8. Ultimate resistance and the accumulated resistance of the layer.
     double pct = (gamma * b + kWedgeDepthFactor * c) * z + kWedgeSurfaceFactor * b * c;
@@ -292,10 +294,9 @@ void No_Free_Water_Layer(RunContext& run, int j, const NoFreeWaterVariant& v) {
     // 9. Deflections of the curve.
     curve.y50 = kY50Factor * eps50 * b;
     curve.CyclicY50 = (1.0 + kCyclicStretch * log_cycles) * curve.y50;
-    const double yl =
-        cyclic
-            ? kCyclicLastPoint * (kUltimateRatio + kCyclicUltimateStretch * log_cycles) * curve.y50
-            : kStaticLastPoint * curve.y50;
+    // Cyclic: yl = 1.25 yc with yc = (16 + 9.6 log10 N) y50, in this order.
+    const double yc = (kUltimateRatio + kCyclicUltimateStretch * log_cycles) * curve.y50;
+    const double yl = cyclic ? kCyclicLastPoint * yc : kStaticLastPoint * curve.y50;
 
     // Without a positive y50 (e50 left at zero in general units) the curve is undefined;
     // with k, a k that is not positive (left at zero in general units, which have no

@@ -13,7 +13,7 @@ namespace tavik {
 namespace {
 
 constexpr double kSmallDeflection = 1.0e-14;
-// Top and bottom depths closer than this are one depth: the top curve governs.
+// Top and bottom depths closer than this are one depth for the ultimate resistance: PT.
 constexpr double kSameDepth = 1.0e-6;
 constexpr int kNumPoints = 17;
 constexpr double kFirstPrintedDeflection = 0.001;  // in the length unit, not scaled by b
@@ -67,10 +67,12 @@ bool Outside_Layer(const UserCurveNode& node) {
   return node.X < node.DT || node.X > node.DB;
 }
 
-// Linear in the depth X between the top value and the bottom value; the top value when
-// the two depths are one (the interpolation would divide by zero).
+// Linear in the depth X between the top value and the bottom value; the top value only when
+// the two depths are equal (the interpolation would divide by zero). A layer thinner than
+// kSameDepth but not of zero thickness is still interpolated: only the ultimate resistance
+// takes the top value there.
 double Between_Depths(const UserCurveNode& node, double top_value, double bottom_value) {
-  if (std::fabs(node.DB - node.DT) <= kSameDepth) return top_value;
+  if (node.DB == node.DT) return top_value;
   return top_value + (bottom_value - top_value) * (node.X - node.DT) / (node.DB - node.DT);
 }
 

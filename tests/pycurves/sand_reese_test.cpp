@@ -381,6 +381,24 @@ TEST(SandReese, PrintedAndPlottedCurveAtUserDepth) {
             "  4.7250000E-01  1.6789719E+03" + std::string(50, ' ') + "Line 8(17): y, p, for sand");
 }
 
+TEST(SandReese, DeflectionsOfTheCurveForANarrowPile) {
+  // b = 3 in: ym = b/60 = 0.05 and yu = 3 b/80 = 9/80 = 0.1125. The double nearest to 0.1125
+  // lies just above it, so F12.3 prints 0.113; (3/80) 3, one bit lower, would print 0.112.
+  ProfileRun r;
+  r.Add_Section(600.0, 3.0, 3.0, 29.0e6, 10.0);
+  r.Add_Layer(kSandIndex, 0.0, 600.0, kSand, kSand);
+  r.problem().Layers[0].SubgradeModulusTop = 100.0;
+  r.problem().Layers[0].SubgradeModulusBottom = 100.0;
+  r.Discretise(100);
+  r.problem().NumPyOutputDepths = 1;
+  r.problem().PyOutputDepths[0] = 120.0;
+  Py_Curves_At_User_Depths(r.run());
+  ASSERT_EQ(r.run().Status.ErrorNumber, 0);
+  const auto report = r.Report_Lines();
+  EXPECT_TRUE(Contains(report, Parameter_Line("Ym = b/60", "       0.050 in")));
+  EXPECT_TRUE(Contains(report, Parameter_Line("Yu = 3b/80", "       0.113 in")));
+}
+
 TEST(SandReese, DefaultKNoteUnderThePrintedCurve) {
   ProfileRun r;
   const auto report = Printed_Curve(r, 0.0);

@@ -112,6 +112,8 @@ TEST(StiffClayFreeWater, SubgradeModulusFromLayerOrDefault) {
       // Linear over the layer: 100 + 120*(700 - 100)/600.
       {"input k interpolated", kUnitsUSCustomary, 10.0, false, 100.0, 700.0, 220.0},
       {"bottom k 0 takes the top value", kUnitsUSCustomary, 10.0, false, 300.0, 0.0, 300.0},
+      // Any top value <= 0 takes the default (c = 10 psi: 500 pci static).
+      {"a negative top k takes the default", kUnitsUSCustomary, 10.0, false, -300.0, 0.0, 500.0},
       {"general units keep the input k", kUnitsGeneral, 10.0, false, 300.0, 300.0, 300.0},
   };
   for (const Case& c : cases) {

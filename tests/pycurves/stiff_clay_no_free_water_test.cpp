@@ -119,7 +119,6 @@ TEST(StiffClayNoFreeWater, InitialKFromLayerOrDefault) {
       {"SI on 47.8927 kPa", kUnitsSI, 47.8927, false, 0.0, 0.0, 135723.59},
       {"input k interpolated", kUnitsUSCustomary, 10.0, false, 100.0, 700.0, 220.0},
       {"bottom k 0 takes the top value", kUnitsUSCustomary, 10.0, false, 300.0, 0.0, 300.0},
-      {"a negative k takes the default", kUnitsUSCustomary, 10.0, false, -300.0, 0.0, 500.0},
   };
   for (const Case& c : cases) {
     ProfileRun r(c.iunits);
@@ -130,6 +129,19 @@ TEST(StiffClayNoFreeWater, InitialKFromLayerOrDefault) {
     r.problem().Layers[0].SubgradeModulusBottom = c.k_bottom;
     EXPECT_NEAR(Modulus_At(r, kStiffClayNoWaterKIndex, 21, 0.0), c.k * 120.0, 1e-9) << c.what;
   }
+}
+
+TEST(StiffClayNoFreeWater, OnlyATopKOfExactlyZeroTakesTheDefault) {
+  // Here the default k is taken only for a top value of exactly 0 (stiff clay with free water
+  // takes it for any value <= 0). A top k of -300 pci is kept, interpolated to -300 pci at
+  // every depth (the bottom 0 takes the top value), and a k that is not positive stops the
+  // run with runtime error 39 at node 1 instead of running with the default 500 pci.
+  ProfileRun r;
+  Clay_Pile(r, kStiffClayNoWaterKIndex, Props{0.03, 10.0, 0.0, 0.01, 0.0});
+  r.problem().Layers[0].SubgradeModulusTop = -300.0;
+  PY_StiffClayNoFreeWaterK(r.run(), 1);
+  EXPECT_EQ(r.run().Status.ErrorNumber, 239);
+  EXPECT_EQ(r.problem().Layers[0].SubgradeModulusBottom, -300.0);
 }
 
 TEST(StiffClayNoFreeWater, NumberOfCyclesAdjustedOnEntryForTheRun) {

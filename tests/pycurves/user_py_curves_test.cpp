@@ -139,6 +139,24 @@ TEST(UserCurves, CoincidentLayerDepthsUseTheTopCurve) {
   }
 }
 
+TEST(UserCurves, ThinLayerInterpolatesTheCurvesButTakesTheTopUltimate) {
+  // Depths 299.9999995 and 300 in (5.0E-7 apart) and the node at 300 in, the bottom depth:
+  // the curves are still interpolated in depth, (X - DT)/(DB - DT) = 1, so y = 1.5 gives
+  // pB = 375 (Es = 250) and no deflection the bottom slope 300; the ultimate resistance
+  // alone treats depths within 1.0E-6 as one and takes PT = 150 per 6 in increment.
+  for (double y : {1.5, 0.0}) {
+    ProfileRun r;
+    User_Curve_Pile(r);
+    SoilLayer& layer = r.problem().Layers[0];
+    layer.XLayerTop = 300.0 - 5.0e-7;
+    layer.XLayerBottom = 300.0;
+    r.run().i_TopNodeInLayer[1] = 51;
+    r.run().i_BottomNodeInLayer[1] = 51;
+    EXPECT_NEAR(Modulus_At(r, 51, y), y > 0.0 ? 375.0 / 1.5 : 300.0, 1e-9) << y;
+    EXPECT_NEAR(r.run().rd_LayerPuSum[1], 6.0 * 150.0, 1e-9);
+  }
+}
+
 TEST(UserCurves, TwoPointCurveBelowItsFirstPoint) {
   // Curves (0.5, 50), (1.5, 150) at both depths: a deflection of 0.25 below the first point
   // extrapolates along the only segment: p = 50 + (0.25 - 0.5) * 100 = 25, Es = 100.
