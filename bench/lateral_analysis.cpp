@@ -9,37 +9,15 @@
 // buffers have their size, which must be zero.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <memory>
-#include <new>
 
 #include "analysis/analyse_load_cases.h"
 #include "analysis/lateral_analysis.h"
 #include "analysis/solve_beam_column.h"
+#include "counting_allocator.h"
 #include "profile/pile_discretisation.h"
 #include "run/run_context.h"
 #include "run/unit_labels.h"
-
-namespace {
-std::atomic<long long> g_allocations{0};
-}  // namespace
-
-// Counting allocator for the allocation check (the whole benchmark program uses it). GCC
-// warns that free() does not match operator new, which here is malloc-based by design.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t size) {
-  ++g_allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
-}
 
 namespace {
 
@@ -124,9 +102,9 @@ long long Allocations_In_Iteration(int increments, int& iterations) {
     tavik::Clear_Deflections(run->Nodes);
     tavik::Set_Trial_Soil_Moduli(*run);
     tavik::Set_Head_Conditions(*run, run->Problem.LoadCases[2]);
-    const long long before = g_allocations.load();
+    const long long before = tavik_bench::Allocation_Count();
     tavik::Iterate_Load_Case(*run, 3, true);
-    allocations = g_allocations.load() - before;
+    allocations = tavik_bench::Allocation_Count() - before;
   }
   iterations = run->Analysis.Iteration;
   return allocations;

@@ -5,36 +5,14 @@
 // node with no heap allocation (counter allocs_per_call, which must be zero).
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <cmath>
-#include <cstdlib>
 #include <memory>
-#include <new>
 
+#include "counting_allocator.h"
 #include "profile/pile_discretisation.h"
 #include "pycurves/py_framework.h"
 #include "run/run_context.h"
 #include "run/unit_labels.h"
-
-namespace {
-std::atomic<long long> g_allocations{0};
-}  // namespace
-
-// Counting allocator for the allocation check (the whole benchmark program uses it). GCC
-// warns that free() does not match operator new, which here is malloc-based by design.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t size) {
-  ++g_allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
-}
 
 namespace {
 
@@ -140,14 +118,14 @@ void BM_Criterion(benchmark::State& state) {
     return;
   }
   long long calls = 0;
-  const long long before = g_allocations.load();
+  const long long before = tavik_bench::Allocation_Count();
   for (auto _ : state) {
     routine(*run, 1);
     benchmark::DoNotOptimize(run->Nodes.rd_NodeEs.data());
     benchmark::ClobberMemory();
     ++calls;
   }
-  const long long allocations = g_allocations.load() - before;
+  const long long allocations = tavik_bench::Allocation_Count() - before;
   const int nodes = run->i_BottomNodeInLayer[1] - run->i_TopNodeInLayer[1] + 1;
   using benchmark::Counter;
   state.counters["per_node"] =
