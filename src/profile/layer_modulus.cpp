@@ -1,4 +1,5 @@
-// The subgrade modulus (rock-mass modulus for the rock criteria) of a layer at a depth.
+// Layer properties interpolated over a layer: any value between its top and bottom, and the
+// subgrade modulus (rock-mass modulus for the rock criteria) at a depth.
 #include "profile/soil_lookup.h"
 
 namespace tavik {
@@ -6,6 +7,12 @@ namespace tavik {
 namespace {
 constexpr int kEqualElevationsError = 20;  // RUN00020
 }  // namespace
+
+double Value_Over_Layer(const SoilLayer& layer, double top_value, double bottom_value, double x) {
+  const double thickness = layer.XLayerBottom - layer.XLayerTop;
+  if (thickness <= 0.0) return top_value;
+  return top_value + (bottom_value - top_value) * (x - layer.XLayerTop) / thickness;
+}
 
 // Layer_Modulus_At_Depth(j, x): reads SubgradeModulusTop/Bottom and XLayerTop/Bottom of
 // layer j; modulus in the layer's input unit. Runtime error 20 for a zero-thickness layer.

@@ -74,6 +74,11 @@ double Avg_Cohesion_To_Depth(RunContext& run, double x);
 double P_Multiplier_At_Depth(const RunContext& run, double x);
 double Y_Multiplier_At_Depth(const RunContext& run, double x);
 
+// A layer property linear in the soil depth x between its top and bottom values: top +
+// (bottom - top) (x - XLayerTop) / (XLayerBottom - XLayerTop). A layer without thickness
+// (only ever met at a single depth) takes its top value.
+double Value_Over_Layer(const SoilLayer& layer, double top_value, double bottom_value, double x);
+
 // Which rock criterion asks for a layer modulus (selects the runtime error 20 message).
 enum class RockModulusCaller { WeakRock, MassiveRock };
 

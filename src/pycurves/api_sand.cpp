@@ -236,12 +236,7 @@ void PY_APISand(RunContext& run, int j) {
     // 2. Subgrade modulus from the layer (the default comes after the resistance).
     double k = 0.0;
     if (layer.SubgradeModulusTop > 0.0) {
-      const double thickness = layer.XLayerBottom - layer.XLayerTop;
-      k = layer.SubgradeModulusTop;
-      if (thickness > 0.0) {
-        k += (layer.SubgradeModulusBottom - layer.SubgradeModulusTop) * (x - layer.XLayerTop) /
-             thickness;
-      }
+      k = Value_Over_Layer(layer, layer.SubgradeModulusTop, layer.SubgradeModulusBottom, x);
     } else {
       layer.SubgradeModulusTop = 0.0;
       layer.SubgradeModulusBottom = 0.0;

@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "profile/soil_lookup.h"
+
 namespace tavik {
 
 namespace {
@@ -87,9 +89,7 @@ double Stiff_Clay_Layer_k(ProblemData& problem, int j, double x, int cls,
     }
     return cyclic ? kStiffClayKCyclicUS[cls] : kStiffClayKStaticUS[cls];
   }
-  const double thickness = layer.XLayerBottom - layer.XLayerTop;
-  if (thickness == 0.0) return kt;
-  return kt + (x - layer.XLayerTop) * (kb - kt) / thickness;
+  return Value_Over_Layer(layer, kt, kb, x);
 }
 
 }  // namespace tavik

@@ -13,14 +13,6 @@ constexpr double kPointsPerWidth = 8.0;  // printed deflections (k - 1) b / 8, 0
 constexpr int kLayerColumn = 56;
 constexpr int kLayerNumberWidth = 10;
 
-// Linear in the soil depth x between the layer's top and bottom values; a layer of zero
-// thickness (only ever met at a single depth) takes its top value.
-double Over_Layer(const SoilLayer& layer, double top_value, double bottom_value, double x) {
-  const double thickness = layer.XLayerBottom - layer.XLayerTop;
-  if (thickness == 0.0) return top_value;
-  return top_value + (bottom_value - top_value) * (x - layer.XLayerTop) / thickness;
-}
-
 // Report block, table and plot records of one curve at output depth number i; ks = pm Es b.
 void Write_Elastic_Subgrade_Curve(RunContext& run, int j, int i, double es, double b, double ks,
                                   double pm, double ym) {
@@ -71,8 +63,8 @@ void PY_ElasticSubgrade(RunContext& run, int j) {
 
   for (int i = first; i <= last; ++i) {
     const PyNodeDepths depths = Py_Node_Depths(run, i);
-    const double es = Over_Layer(layer, layer.Top.ElasticSubgradeModulus,
-                                 layer.Bottom.ElasticSubgradeModulus, depths.soil);
+    const double es = Value_Over_Layer(layer, layer.Top.ElasticSubgradeModulus,
+                                       layer.Bottom.ElasticSubgradeModulus, depths.soil);
     const double pm = P_Multiplier_At_Depth(run, depths.axial);
     if (run.Status.Has_Error()) return;
     const double ym = Y_Multiplier_At_Depth(run, depths.axial);

@@ -109,14 +109,6 @@ double Modulus_Factor(int iunits, int test_type) {
   }
 }
 
-// Linear in the soil depth x between the layer's top and bottom values; a layer of zero
-// thickness (only ever met at a single depth) takes its top value.
-double Over_Layer(const SoilLayer& layer, double top_value, double bottom_value, double x) {
-  const double thickness = layer.XLayerBottom - layer.XLayerTop;
-  if (thickness == 0.0) return top_value;
-  return top_value + (bottom_value - top_value) * (x - layer.XLayerTop) / thickness;
-}
-
 // Report block, table and plot records of one curve at output depth number i.
 void Write_Piedmont_Curve(RunContext& run, int j, int i, int test_type, double v,
                           const PiedmontCurve& curve, double pm, double ym) {
@@ -202,7 +194,7 @@ void PY_Piedmont(RunContext& run, int j) {
     const double b = Pile_Properties_At_Depth(run, depths.axial).b;
     if (run.Status.Has_Error()) return;
 
-    const double v = Over_Layer(layer, top_value, bottom_value, depths.soil);
+    const double v = Value_Over_Layer(layer, top_value, bottom_value, depths.soil);
     PiedmontCurve curve;
     curve.Es0 = factor * v;
     curve.b = b;

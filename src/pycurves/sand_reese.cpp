@@ -383,12 +383,7 @@ void PY_SandReese(RunContext& run, int j) {
     double k = 0.0;
     const bool default_k = !(layer.SubgradeModulusTop > 0.0);
     if (!default_k) {
-      const double thickness = layer.XLayerBottom - layer.XLayerTop;
-      k = layer.SubgradeModulusTop;
-      if (thickness > 0.0) {
-        k += (layer.SubgradeModulusBottom - layer.SubgradeModulusTop) * (x - layer.XLayerTop) /
-             thickness;
-      }
+      k = Value_Over_Layer(layer, layer.SubgradeModulusTop, layer.SubgradeModulusBottom, x);
     } else {
       layer.SubgradeModulusTop = 0.0;
       layer.SubgradeModulusBottom = 0.0;
