@@ -136,9 +136,11 @@ struct LateralAnalysisState {
   double TipShear = 0.0;  // Vt, from the tip deflection of the previous solution
   int Iteration = 0;      // iteration counter of the case (1-based once iterating)
   double dYmax = 0.0;     // largest |change of deflection| of the last solution
-  // Moment-curvature tables in use: thrust index k and the thrust Qs in table units.
+  // Moment-curvature tables in use: the thrust Qs in table units and, for each section j,
+  // the index k of its tables (ThrustIndex: that of section 1).
   int ThrustIndex = 1;
   double TableThrust = 0.0;
+  std::array<int, kMaxSections + 1> SectionThrustIndex{};
 
   EliminationCoefficients Elimination;
   HeadSystem Head_System;

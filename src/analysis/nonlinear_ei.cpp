@@ -7,6 +7,7 @@
 #include "analysis/solve_beam_column.h"
 #include "profile/pile_discretisation.h"
 #include "run/run_analysis.h"
+#include "sections/elastic_ei_tables.h"
 
 namespace tavik {
 
@@ -40,13 +41,12 @@ int Table_Section_Of_Node(const RunContext& run, int i) {
 }
 
 // Elastic-plastic section (type 12): the elastic EI until the moment reaches the plastic
-// moment, then the secant Mp / curvature. Moments in table units.
-void Update_Elastic_Plastic_Node(RunContext& run, int i, int j, double moment) {
+// moment of the node, then the secant Mp / curvature. Moments in table units.
+void Update_Elastic_Plastic_Node(RunContext& run, int i, int j, int k, double moment) {
   PileNodes& nodes = run.Nodes;
   const SectionEITables& tables = run.EITables;
   const double factor = Table_Factor(run);
-  const int k = run.Analysis.ThrustIndex;
-  const double mp = tables.rd_NodePlasticMoment[i] / factor;
+  const double mp = Plastic_Moment_At_Depth(run.Problem, j, nodes.rd_NodeDepth[i]) / factor;
   const double m_prime = std::max(std::fabs(moment), tables.Mt(1, k, j));
   if (mp <= std::fabs(m_prime)) {
     if (i == nodes.i_Num_Nodes) return;  // the tip node keeps its EI
@@ -56,43 +56,44 @@ void Update_Elastic_Plastic_Node(RunContext& run, int i, int j, double moment) {
   }
   nodes.rd_NodeEI[i] = Pile_Properties_At_Depth(run, nodes.rd_NodeDepth[i]).EI;
 }
+
+// k with T(k) <= qs < T(k + 1) in the ascending list T(1..n); n above the last thrust, 1
+// below the first.
+int Thrust_Index(const RunContext& run, int j, double qs) {
+  const SectionEITables& tables = run.EITables;
+  const int n = tables.NumSectionThrusts[j];
+  if (n >= 1 && qs >= tables.SectionThrust[n][j]) return n;
+  for (int t = 1; t < n; ++t) {
+    if (tables.SectionThrust[t][j] <= qs && qs < tables.SectionThrust[t + 1][j]) return t;
+  }
+  return 1;
+}
 }  // namespace
 
 void Require_Section_EI_Tables(RunContext& run) {
   const ProblemData& problem = run.Problem;
   const SectionEITables& tables = run.EITables;
-  const int num_thrusts = std::max(1, tables.NumThrusts);
   for (int j = 1; j <= problem.NumSections; ++j) {
     const int type = problem.Sections[j - 1].SectionType;
     if (type == kElastic) continue;
-    for (int t = 1; t <= num_thrusts; ++t) {
-      if (tables.Has_Table(t, j)) continue;
-      Stage_Not_Built(run,
-                      "the moment-curvature tables (nonlinear bending stiffness) of pile "
-                      "section " +
-                          std::to_string(j) + ", of section type " + std::to_string(type));
-      return;
+    bool complete = tables.NumSectionThrusts[j] >= 1;
+    for (int t = 1; t <= tables.NumSectionThrusts[j] && complete; ++t) {
+      complete = tables.Has_Table(t, j);
     }
+    if (complete) continue;
+    Stage_Not_Built(run, "the load cases: the bending-stiffness tables of pile section " +
+                             std::to_string(j) + " are missing");
+    return;
   }
 }
 
 void Choose_Thrust_Index(RunContext& run) {
   LateralAnalysisState& state = run.Analysis;
-  const SectionEITables& tables = run.EITables;
   const double qs = state.Head.AxialThrust / Table_Factor(run);
-  const int n = tables.NumThrusts;
-  int k = 1;
-  if (n >= 1 && qs >= tables.Thrust[n]) {
-    k = n;
-  } else {
-    for (int t = 1; t < n; ++t) {
-      if (tables.Thrust[t] <= qs && qs < tables.Thrust[t + 1]) {
-        k = t;
-        break;
-      }
-    }
+  for (int j = 1; j <= run.Problem.NumSections; ++j) {
+    state.SectionThrustIndex[j] = Thrust_Index(run, j, qs);
   }
-  state.ThrustIndex = k;
+  state.ThrustIndex = state.SectionThrustIndex[1];
   state.TableThrust = qs;
 }
 
@@ -134,7 +135,6 @@ void Update_Nonlinear_EI(RunContext& run) {
   LateralAnalysisState& state = run.Analysis;
   const SectionEITables& tables = run.EITables;
   const ProblemData& problem = run.Problem;
-  const int k = state.ThrustIndex;
   const double qs = state.TableThrust;
   for (int i = 1; i <= nodes.i_Num_Nodes; ++i) {
     const int node_section = nodes.i_NodeSection[i];
@@ -142,17 +142,22 @@ void Update_Nonlinear_EI(RunContext& run) {
     const int type = problem.Sections[node_section - 1].SectionType;
     if (type == kElastic) continue;
     const int j = Table_Section_Of_Node(run, i);
+    const int k = state.SectionThrustIndex[j];
     state.b_CurvatureBeyondCurve[i] = false;
     Node_Response(run, i);
     if (type == kElasticPlastic) {
-      Update_Elastic_Plastic_Node(run, i, j, state.Response.Moment[i] / Table_Factor(run));
+      Update_Elastic_Plastic_Node(run, i, j, k, state.Response.Moment[i] / Table_Factor(run));
       continue;
     }
     const double e1 = EI_From_Moment_Curvature(run, i, j, k);
     double ei = e1;
-    if (k < tables.NumThrusts && qs > tables.Thrust[1]) {
+    const int n = tables.NumSectionThrusts[j];
+    if (k < n && qs > tables.SectionThrust[1][j]) {
+      // Linear in the thrust between the tables of T(k) and T(k + 1).
       const double e2 = EI_From_Moment_Curvature(run, i, j, k + 1);
-      ei = e2 - (e2 - e1) * (tables.Thrust[k + 1] - qs) / (tables.Thrust[k + 1] - tables.Thrust[k]);
+      const double t1 = tables.SectionThrust[k][j];
+      const double t2 = tables.SectionThrust[k + 1][j];
+      ei = e2 - (e2 - e1) * (t2 - qs) / (t2 - t1);
     }
     nodes.rd_NodeEI[i] = ei;
   }

@@ -10,20 +10,20 @@
 namespace tavik {
 
 // Before the load cases: every section that takes its EI from moment-curvature tables
-// (every section type but 11, elastic) must have a table for every thrust of the run. The
-// builder of those tables is not part of this build, so such a pile ends the run in an
-// orderly way (internal error 999 naming the missing stage) instead of being analysed with
-// a stiffness that was never computed.
+// (every section type but 11, elastic) must have a table for every thrust of its list. The
+// section engine builds them all; a missing one is an internal inconsistency (error 999),
+// never a stiffness read from an empty table.
 void Require_Section_EI_Tables(RunContext& run);
 
-// The thrust index k of the tables for the axial thrust of the case: Qs = Q (in thousands
-// in US customary units); T(k) <= Qs < T(k + 1), k = n above the last thrust, k = 1 below
-// the first. Stored in run.Analysis (ThrustIndex, TableThrust).
+// The thrust index k of each section's tables for the axial thrust of the case: Qs = Q (in
+// thousands in US customary units); T(k) <= Qs < T(k + 1) in the section's thrust list,
+// k = n above the last thrust, k = 1 below the first. Stored in run.Analysis
+// (SectionThrustIndex, ThrustIndex for section 1, TableThrust).
 void Choose_Thrust_Index(RunContext& run);
 
-// Replaces the EI of every node whose section is not elastic (type 11) from the tables at
-// thrust index k (run.Analysis.ThrustIndex), using the node's current moment from
-// Node_Response; then EI(3) = EI(2).
+// Replaces the EI of every node whose section is not elastic (type 11) from its section's
+// tables at the section's thrust index, using the node's current moment from Node_Response;
+// then EI(3) = EI(2).
 void Update_Nonlinear_EI(RunContext& run);
 
 // The secant EI of node i from the table of section j at thrust index k, in the run's units.

@@ -15,7 +15,6 @@
 #include <cstddef>
 #include <vector>
 
-#include "profile/pile_nodes.h"
 #include "run/problem_data.h"
 
 namespace tavik {
@@ -23,18 +22,17 @@ namespace tavik {
 inline constexpr int kMaxEIPoints = 150;  // points of one moment-curvature table
 
 struct SectionEITables {
-  // The thrust list T(1..n), ascending: the thrusts the tables were computed for.
+  // The thrust list T(1..n) of the run, ascending: the thrusts the tables were computed for.
   int NumThrusts = 0;
   std::array<double, kMaxThrusts + 1> Thrust{};
+  // The thrusts of each section's own tables, ascending: the run's list, except for a
+  // section of user-input EI curves, whose tables follow the thrusts of its input curves.
+  std::array<int, kMaxSections + 1> NumSectionThrusts{};
+  std::array<std::array<double, kMaxSections + 1>, kMaxThrusts + 1> SectionThrust{};
   // np(t, j): points of the table of section j at thrust t; 0 while no table is built.
   std::array<std::array<int, kMaxSections + 1>, kMaxThrusts + 1> NumPoints{};
   // Mn(t, j): nominal moment capacity, in the run's units.
   std::array<std::array<double, kMaxSections + 1>, kMaxThrusts + 1> NominalMoment{};
-  // Elastic-plastic sections: plastic moment and elastic EI of each node along the section
-  // (the run's units), set when the tables are built.
-  NodeArray rd_NodePlasticMoment{};
-  NodeArray rd_NodeElasticEI{};
-
   // The point data, one flat block per quantity; sized by Allocate_Section_EI_Tables (about
   // 2.4 MB each), so that a run that builds no table does not pay for them.
   std::vector<double> MomentData;
@@ -63,6 +61,13 @@ inline void Allocate_Section_EI_Tables(SectionEITables& tables) {
   tables.MomentData.assign(size, 0.0);
   tables.StiffnessData.assign(size, 0.0);
   tables.CurvatureData.assign(size, 0.0);
+}
+
+// Sets the thrust list of section j's tables: thrust[1..n] (table units).
+inline void Set_Section_Thrusts(SectionEITables& tables, int j, int n,
+                                const std::array<double, kMaxThrusts + 1>& thrust) {
+  tables.NumSectionThrusts[j] = n;
+  for (int t = 1; t <= kMaxThrusts; ++t) tables.SectionThrust[t][j] = t <= n ? thrust[t] : 0.0;
 }
 
 }  // namespace tavik

@@ -1,11 +1,11 @@
 #include "sections/stiffness_only.h"
 
-#include "run/run_analysis.h"
+#include "sections/section_stiffness.h"
 
 namespace tavik {
 
 void Compute_Stiffness_Only(RunContext& run) {
-  Stage_Not_Built(run, "the nonlinear bending stiffness of pile sections");
+  Compute_Section_Stiffness(run);
 }
 
 }  // namespace tavik

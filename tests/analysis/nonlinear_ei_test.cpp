@@ -44,6 +44,7 @@ void Fill_Tables(SectionEITables& tables) {
   tables.NumThrusts = 2;
   tables.Thrust[1] = 0.0;
   tables.Thrust[2] = 100.0;
+  Set_Section_Thrusts(tables, 1, 2, tables.Thrust);
   const double phi[] = {1.0e-5, 1.0e-4, 1.0e-3};
   const double moment[] = {100.0, 1000.0, 1200.0};
   for (int t = 1; t <= 2; ++t) {
@@ -111,12 +112,14 @@ TEST(NonlinearEI, InterpolatesBetweenThrusts) {
 TEST(NonlinearEI, ElasticPlasticSection) {
   auto yielded = Bent_Pile(1.0e-3, kElasticPlastic);  // M = 1e4 kip-in > Mp
   Fill_Tables(yielded->EITables);
-  yielded->EITables.rd_NodePlasticMoment.fill(5.0e6);
+  yielded->Problem.Sections[0].TopPlasticMoment = 5.0e6;
+  yielded->Problem.Sections[0].BottomPlasticMoment = 5.0e6;
   EXPECT_NEAR(Updated_EI(*yielded, 0.0), 5.0e9, 1.0);  // 5000 / 1e-3 kip-in**2
 
   auto elastic = Bent_Pile(1.0e-4, kElasticPlastic);  // M = 1000 kip-in < Mp
   Fill_Tables(elastic->EITables);
-  elastic->EITables.rd_NodePlasticMoment.fill(5.0e6);
+  elastic->Problem.Sections[0].TopPlasticMoment = 5.0e6;
+  elastic->Problem.Sections[0].BottomPlasticMoment = 5.0e6;
   EXPECT_DOUBLE_EQ(Updated_EI(*elastic, 0.0), kEI);
 }
 
