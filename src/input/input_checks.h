@@ -19,6 +19,16 @@ namespace tavik {
 // (US customary, "inches") or 2.54E-8 ("meters"), with a line in the report saying so.
 void Reset_Convergence_Tolerance(RunContext& run);
 
+// The pile sections against what the section analysis needs: a section analysed by the
+// moment-curvature engine (types 0 to 10, 14) in general units is input error 52; a
+// dimension, strength or modulus that is zero or negative, a casing, core, void or chamfer
+// that does not fit the section, a bar or strand without area or outside the section, a
+// prestress loss outside 0 to 1, and elastic-plastic or user-EI data the tables cannot use
+// (zero stiffness or plastic moment, curves not in ascending order of thrust) are input
+// error 54. The message names the section and the fault. Called after the echo, before any
+// computation, in stiffness-only runs and full analyses alike.
+void Check_Section_Data(RunContext& run);
+
 // Pile widths: input error 27 when any pile property point has a width of 0 or less.
 void Check_Pile_Widths(RunContext& run);
 

@@ -2,6 +2,7 @@
 
 #include "analysis/lateral_analysis.h"
 #include "echo/echo_input.h"
+#include "input/input_checks.h"
 #include "input/input_errors.h"
 #include "input/read_keyword_input.h"
 #include "run/console.h"
@@ -61,8 +62,11 @@ void Refuse_Positional_Format(RunContext& run) {
   Report_Unrecognized_Line(run, first_line);
 }
 
-// Steps 14 to 16: the computation chosen by ICOM.
+// Steps 14 to 16: the computation chosen by ICOM, once the sections are known to be fit for
+// the section analysis.
 void Compute(RunContext& run) {
+  Check_Section_Data(run);
+  if (run.Status.Has_Error()) return;
   Write_Plot_Line2(run);
   if (run.Problem.Options.ICOM == kComputeEIOnly) {
     Compute_Stiffness_Only(run);

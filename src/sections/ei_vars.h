@@ -123,6 +123,9 @@ struct EI_Vars {
   SliceArray CasingSliceArea{};
   SliceArray CoreSliceArea{};
   SliceArray CoreConcreteSliceArea{};
+  // The slices that hold bar or strand area, in order: the bar force is summed over them.
+  int NumBarSlices = 0;
+  std::array<int, kNumSlices> BarSlice{};
   int i_CoreTopSlice = 0;  // slice range of the core's outer circle
   int i_CoreBottomSlice = 0;
   double rd_TotalConcreteArea = 0.0;

@@ -100,44 +100,51 @@ void Set_Concrete_Properties(EI_Vars& vars) {
   vars.rd_Fr = fr * scale;
 }
 
-void Compute_Concrete_Stresses(EI_Vars& vars, double phi, double c) {
+double Compute_Concrete_Stresses(EI_Vars& vars, double phi, double c) {
   const double fc = vars.rd_Fc;
   const double eps0 = vars.rd_Eps0;
   const double residual = kResidualStressKsi * vars.rd_StressScale;
   // Extreme tension fibre: once it is past the cracking strain, no slice carries tension.
   const double eps_bottom = (c - vars.rd_Depth) * phi + vars.rd_EpsPc;
   bool cracked = eps_bottom < vars.rd_EpsCr;
-  for (int k = 1; k <= kNumSlices; ++k) {
+  double force = 0.0;
+  // The strain falls from the top face down (positive curvature): the compressed slices
+  // come first, then the slices in tension.
+  int k = 1;
+  for (; k <= kNumSlices && vars.Strain[k] > 0.0; ++k) {
     const double eps = vars.Strain[k];
-    double sigma = 0.0;
-    if (eps <= 0.0) {
-      // Tension from the top down: the first slice to crack cracks every slice below it.
-      if (!cracked) {
-        sigma = Tension_Parabola(fc, eps, eps0);
-        if (sigma < vars.rd_Fr || vars.b_CrackedByAxialTension) {
-          sigma = 0.0;
-          cracked = true;
-        }
-      }
-    } else if (eps <= kCrushingStrain) {
+    double sigma = residual;
+    if (eps <= kCrushingStrain) {
       const double r = eps / eps0;
       sigma = r < 1.0 ? fc * (2.0 * r - r * r)
                       : fc - kDescendingDrop * fc * (eps - eps0) / (kCrushingStrain - eps0);
-    } else {
-      sigma = residual;
     }
     vars.ConcreteStress[k] = sigma;
+    force += sigma * vars.ConcreteSliceArea[k];
   }
+  // Tension from the top down: the first slice to crack cracks every slice below it.
+  for (; k <= kNumSlices && !cracked; ++k) {
+    double sigma = Tension_Parabola(fc, vars.Strain[k], eps0);
+    if (sigma < vars.rd_Fr || vars.b_CrackedByAxialTension) {
+      sigma = 0.0;
+      cracked = true;
+    }
+    vars.ConcreteStress[k] = sigma;
+    force += sigma * vars.ConcreteSliceArea[k];
+  }
+  for (; k <= kNumSlices; ++k) vars.ConcreteStress[k] = 0.0;
   vars.b_Cracked = cracked;
+  return force;
 }
 
-void Compute_Core_Concrete_Stresses(EI_Vars& vars, double phi, double c) {
-  if (vars.i_CoreFillModel != kCoreConcreteCurve) return;
+double Compute_Core_Concrete_Stresses(EI_Vars& vars, double phi, double c) {
+  if (vars.i_CoreFillModel != kCoreConcreteCurve) return 0.0;
   const double fc = vars.rd_Fc;
   const double eps0 = vars.rd_Eps0;
   const double residual = kResidualStressKsi * vars.rd_StressScale;
   const double eps_bottom = (c - vars.rd_Depth) * phi + vars.rd_EpsPc;
   bool cracked = vars.b_Cracked || eps_bottom < vars.rd_EpsCr;
+  double force = 0.0;
   for (int k = vars.i_CoreTopSlice; k <= vars.i_CoreBottomSlice; ++k) {
     const double eps = vars.Strain[k];
     double sigma = 0.0;
@@ -157,56 +164,68 @@ void Compute_Core_Concrete_Stresses(EI_Vars& vars, double phi, double c) {
       sigma = residual;
     }
     vars.CoreConcreteStress[k] = sigma;
+    force += sigma * vars.CoreConcreteSliceArea[k];
   }
   vars.b_Cracked = cracked;
+  return force;
 }
 
-void Compute_Rebar_Stresses(EI_Vars& vars) {
-  if (vars.i_SteelModel == kRebarModel) {
-    // Elastic, perfectly plastic; formed at every slice, with or without bars.
-    const double es = vars.rd_Es;
-    const double fy = vars.rd_Fy;
-    bool yielded = false;
-    for (int k = 1; k <= kNumSlices; ++k) {
-      const double sigma = es * vars.Strain[k];
-      if (std::fabs(sigma) > fy) yielded = true;
-      vars.RebarStress[k] = Limited(sigma, fy);
-    }
-    if (yielded && vars.NumBars > 0) vars.b_Yielded = true;
-    return;
-  }
+double Rebar_Stress(const EI_Vars& vars, double strain) {
+  if (vars.i_SteelModel == kRebarModel) return Limited(vars.rd_Es * strain, vars.rd_Fy);
   // Strands: the slice strain plus the strain locked in by the prestress.
-  const double deformed_fpu = Deformed_Bar_Fpu(vars.i_StrandSizeCode);
-  for (int k = 1; k <= kNumSlices; ++k) {
-    const double x = vars.Strain[k] + vars.rd_EpsPs;
-    vars.RebarStress[k] =
-        Strand_Stress_Ksi(vars.i_SteelModel, x, deformed_fpu) * vars.rd_StressScale;
-  }
+  const double x = strain + vars.rd_EpsPs;
+  return Strand_Stress_Ksi(vars.i_SteelModel, x, Deformed_Bar_Fpu(vars.i_StrandSizeCode)) *
+         vars.rd_StressScale;
 }
 
-void Compute_Casing_Stresses(EI_Vars& vars) {
+double Compute_Rebar_Stresses(EI_Vars& vars) {
+  // The stress is needed where bars are; a limit applies somewhere on the depth when it
+  // applies at one of the extreme slices, the strain being linear over the depth.
+  double force = 0.0;
+  for (int b = 0; b < vars.NumBarSlices; ++b) {
+    const int k = vars.BarSlice[b];
+    vars.RebarStress[k] = Rebar_Stress(vars, vars.Strain[k]);
+    force += vars.RebarStress[k] * vars.RebarSliceArea[k];
+  }
+  if (vars.i_SteelModel == kRebarModel && vars.NumBars > 0) {
+    const double fy = vars.rd_Fy;
+    if (std::fabs(vars.rd_Es * vars.Strain[1]) > fy ||
+        std::fabs(vars.rd_Es * vars.Strain[kNumSlices]) > fy) {
+      vars.b_Yielded = true;
+    }
+  }
+  return force;
+}
+
+double Compute_Casing_Stresses(EI_Vars& vars) {
   const double es = vars.rd_CasingEs;
   const double fy = vars.rd_CasingFy;
   bool yielded = false;
+  double force = 0.0;
   for (int k = 1; k <= kNumSlices; ++k) {
     const double sigma = es * vars.Strain[k];
     if (std::fabs(sigma) > fy) yielded = true;
     vars.CasingStress[k] = Limited(sigma, fy);
+    force += vars.CasingStress[k] * vars.CasingSliceArea[k];
   }
   if (yielded) vars.b_Yielded = true;
+  return force;
 }
 
-void Compute_Core_Stresses(EI_Vars& vars) {
-  if (vars.CoreWall <= 0.0) return;  // a void core carries no stress
+double Compute_Core_Stresses(EI_Vars& vars) {
+  if (vars.CoreWall <= 0.0) return 0.0;  // a void core carries no stress
   const double es = vars.rd_CoreEs;
   const double fy = vars.rd_CoreFy;
   bool yielded = false;
+  double force = 0.0;
   for (int k = vars.i_CoreTopSlice; k <= vars.i_CoreBottomSlice; ++k) {
     const double sigma = es * vars.Strain[k];
     if (std::fabs(sigma) > fy) yielded = true;
     vars.CoreStress[k] = Limited(sigma, fy);
+    force += vars.CoreStress[k] * vars.CoreSliceArea[k];
   }
   if (yielded) vars.b_Yielded = true;
+  return force;
 }
 
 }  // namespace tavik

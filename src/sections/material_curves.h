@@ -20,13 +20,18 @@ namespace tavik {
 // Without concrete (i_ConcreteModel 1) only Ec = 0 is set.
 void Set_Concrete_Properties(EI_Vars& vars);
 
-// Concrete and core concrete need the curvature phi and the neutral axis depth c of the
-// evaluation for the extreme tension fibre test.
-void Compute_Concrete_Stresses(EI_Vars& vars, double phi, double c);
-void Compute_Core_Concrete_Stresses(EI_Vars& vars, double phi, double c);
-void Compute_Rebar_Stresses(EI_Vars& vars);
-void Compute_Casing_Stresses(EI_Vars& vars);
-void Compute_Core_Stresses(EI_Vars& vars);
+// Each stress routine also returns its material's axial force, the sum over its slices of
+// stress times slice area. Concrete and core concrete need the curvature phi and the
+// neutral axis depth c of the evaluation for the extreme tension fibre test.
+double Compute_Concrete_Stresses(EI_Vars& vars, double phi, double c);
+double Compute_Core_Concrete_Stresses(EI_Vars& vars, double phi, double c);
+// Bars and strands: the stresses of the slices that hold bar area (Rebar_Stress gives the
+// curve at any slice strain). A reinforcing bar curve that reaches its yield stress anywhere
+// on the depth sets b_Yielded when the section has bars; the strand curves never do.
+double Compute_Rebar_Stresses(EI_Vars& vars);
+double Rebar_Stress(const EI_Vars& vars, double strain);
+double Compute_Casing_Stresses(EI_Vars& vars);
+double Compute_Core_Stresses(EI_Vars& vars);
 
 // The stress (ksi) of strand material `steel_model` (4 to 9) at the total strand strain x;
 // `deformed_fpu` is the ultimate strength (ksi) of deformed bars.

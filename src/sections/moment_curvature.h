@@ -29,6 +29,10 @@ SectionComponents Components_Of_Shape(int shape);
 // strains and stresses in `vars`.
 double Compute_Axial_Thrust_Force(EI_Vars& vars, double phi, double c, double c_iterate);
 
+// Sets b_Yielded when a full evaluation at (phi, c) would find a steel stress at its limit
+// (the same tests as the stress curves, without forming the stresses).
+void Record_Yield(EI_Vars& vars, double phi, double c);
+
 // The Newton search for the neutral axis depth of point i of `curve` at thrust p (section
 // force units), starting from c0 (updated: it is the start of the next point's search).
 // Sets curve.NeutralAxisDepth[i]; the slice stresses of its last evaluation stay in `vars`.

@@ -36,9 +36,9 @@ void Find_Neutral_Axis(RunContext& run, EI_Vars& vars, MomentCurvatureCurve& cur
   const SearchConstants search = Search_Constants(vars.IUNITS);
   const double phi = curve.Curvature[i];
   const double half_depth = vars.rd_Depth / 2.0;
-  // An evaluation at mid-depth first: its force is not used, but a yield it finds stays
-  // recorded for the point.
-  Compute_Axial_Thrust_Force(vars, phi, half_depth, half_depth);
+  // The section at mid-depth first: a yield found there stays recorded for the point (its
+  // force is not used).
+  Record_Yield(vars, phi, half_depth);
   if (std::fabs(c0) > vars.rd_Depth) c0 = half_depth;
 
   double best_c = c0;

@@ -107,7 +107,11 @@ void Calculate_Rebar_Slice_Areas(EI_Vars& vars) {
         Circle_Slice_Parts(vars, equivalent_diameter, area, y_top, y_bottom, parts);
     for (int k = range.top; k <= range.bottom; ++k) vars.RebarSliceArea[k] += parts[k];
   }
-  for (int k = 1; k <= kNumSlices; ++k) vars.ConcreteSliceArea[k] -= vars.RebarSliceArea[k];
+  vars.NumBarSlices = 0;
+  for (int k = 1; k <= kNumSlices; ++k) {
+    vars.ConcreteSliceArea[k] -= vars.RebarSliceArea[k];
+    if (vars.RebarSliceArea[k] != 0.0) vars.BarSlice[vars.NumBarSlices++] = k;
+  }
 }
 
 void Calculate_Casing_Slice_Areas(EI_Vars& vars) {
@@ -157,6 +161,7 @@ void Calculate_Core_Slice_Areas(EI_Vars& vars) {
 void Calculate_Concrete_Slice_Areas(EI_Vars& vars) {
   vars.ConcreteSliceArea.fill(0.0);
   vars.RebarSliceArea.fill(0.0);
+  vars.NumBarSlices = 0;
   vars.CasingSliceArea.fill(0.0);
   vars.CoreSliceArea.fill(0.0);
   vars.CoreConcreteSliceArea.fill(0.0);
