@@ -4,21 +4,12 @@
 #include <numbers>
 
 #include "sections/bar_positions.h"
+#include "sections/section_stiffness.h"
 #include "test_support.h"
 
 namespace tavik::testing {
 
 namespace {
-
-void Set_US_Labels(SectionUnitLabels& labels) {
-  labels = {" in     ", " ksi    ", " kips   ", " rad/in ",
-            " in-kip ", " sq. in.", " in^4   ", " lb-in^2"};
-}
-
-void Set_SI_Labels(SectionUnitLabels& labels) {
-  labels = {" m      ", " kPa    ", " kN     ", " rad/m  ",
-            " kN-m   ", " sq. m  ", " m^4    ", " kN-m^2 "};
-}
 
 // Concrete constants of f'c in ksi: Ec = 57 sqrt(1000 f'c), fr = -k sqrt(1000 f'c) (k 0.0075
 // reinforced, 0.004 prestressed), eps0 = 1.7 f'c/Ec, eps_cr = -(1 - sqrt(1 + fr/f'c)) eps0.
@@ -46,11 +37,7 @@ SectionReportCase New_Case(int iunits) {
   c.run->Problem.IUNITS = iunits;
   c.run->Problem.Options.ICOM = kFullAnalysis;
   c.engine.Vars.IUNITS = iunits;
-  if (iunits == kUnitsSI) {
-    Set_SI_Labels(c.engine.Labels);
-  } else {
-    Set_US_Labels(c.engine.Labels);
-  }
+  c.engine.Labels = Section_Unit_Labels(iunits);
   return c;
 }
 
