@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "sections/section_reports.h"
+
 namespace tavik {
 
 namespace {
@@ -13,25 +15,23 @@ constexpr double kElasticCurvatureStep = 10.0;  // the elastic table runs to phi
 constexpr double kNegligibleMoment = 9.9999e-99;
 constexpr int kElasticPlasticKnee = 100;         // the point where Mp is reached
 constexpr double kPlasticCurvatureSteps = 20.0;  // beyond it, steps of 20 u
-constexpr int kLabelColumn = 81;
 
 struct TableTexts {
   std::string_view line3;
-  std::string_view line4;
-  std::string_view line5;
+  TablePlotTexts plot;
 };
 constexpr TableTexts kElasticTexts{
     "Line 3 : Total number of axial thrusts for elastic section",
-    "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load, Nom. Moment Cap. for linear EI",
-    "Line 5 : Elastic Moment, EI, Curvature for Sect#="};
+    {"Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load, Nom. Moment Cap. for linear EI",
+     "Line 5 : Elastic Moment, EI, Curvature for Sect#="}};
 constexpr TableTexts kElasticPlasticTexts{
     "Line 3 : Total number of axial thrusts for elastic-plastic section",
-    "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load, Nom. Moment Cap. for elastic-plastic EI",
-    "Line 5 : Elas-Plas Moment, EI, Curvature for Sect#="};
+    {"Line 4 : Num. M-EI-Crv Points, Axial Thrust Load, Nom. Moment Cap. for elastic-plastic EI",
+     "Line 5 : Elas-Plas Moment, EI, Curvature for Sect#="}};
 constexpr TableTexts kUserTexts{
     "Line 3 : Total number of axial thrusts for elastic section",
-    "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load, Nom. Moment Cap.",
-    "Line 5 : Moment, EI, Curvature for Sect#="};
+    {"Line 4 : Num. M-EI-Crv Points, Axial Thrust Load, Nom. Moment Cap.",
+     "Line 5 : Moment, EI, Curvature for Sect#="}};
 
 double Table_Factor(int iunits) {
   return iunits == kUnitsUSCustomary ? kKipsPerPound : 1.0;
@@ -45,34 +45,6 @@ void Write_Thrust_Count(RunContext& run, const TableTexts& texts, int j, int cou
   if (j != 1) return;
   run.Plot.Line().I(count, 5).X(75).A(texts.line3);
   run.Plot.End_Line();
-}
-
-// "Line 4" and the "Line 5" records of the table of section j at thrust t.
-void Write_Table_Records(RunContext& run, const TableTexts& texts, int j, int t, double thrust) {
-  const SectionEITables& tables = run.EITables;
-  const int np = tables.NumPoints[t][j];
-  run.Plot.Line()
-      .I(np, 5)
-      .X(10)
-      .ES(thrust, 15, 7)
-      .ES(tables.NominalMoment[t][j], 15, 7)
-      .T(kLabelColumn)
-      .A(texts.line4);
-  run.Plot.End_Line();
-  for (int p = 1; p <= np; ++p) {
-    run.Plot.Line()
-        .ES(tables.Mt(p, t, j), 15, 7)
-        .ES(tables.EIt(p, t, j), 15, 7)
-        .ES(tables.Phit(p, t, j), 15, 7)
-        .T(kLabelColumn)
-        .A(texts.line5)
-        .I(j, 0)
-        .A(", AxLd#=")
-        .I(t, 0)
-        .A(", CurvPnt#=")
-        .I(p, 0);
-    run.Plot.End_Line();
-  }
 }
 
 void Write_Report_Line(RunContext& run, std::string_view text) {
@@ -110,7 +82,7 @@ void Build_Elastic_Table(RunContext& run, const SectionEngineState& engine, int 
     }
     tables.NumPoints[t][j] = kMaxEIPoints;
     tables.NominalMoment[t][j] = tables.Mt(kMaxEIPoints, t, j) * factor;
-    Write_Table_Records(run, kElasticTexts, j, t, engine.Thrust[t]);
+    Write_Table_Plot_Records(run, kElasticTexts.plot, j, t, engine.Thrust[t]);
   }
   Set_Section_Thrusts(tables, j, engine.NumThrusts, engine.Thrust);
   Write_Report_Line(run, "Moment-Curvature properties derived from elastic section properties");
@@ -147,7 +119,7 @@ void Build_Elastic_Plastic_Table(RunContext& run, const SectionEngineState& engi
     }
     tables.NumPoints[t][j] = kMaxEIPoints;
     tables.NominalMoment[t][j] = tables.Mt(kMaxEIPoints, t, j) * factor;
-    Write_Table_Records(run, kElasticPlasticTexts, j, t, engine.Thrust[t]);
+    Write_Table_Plot_Records(run, kElasticPlasticTexts.plot, j, t, engine.Thrust[t]);
   }
   Set_Section_Thrusts(tables, j, engine.NumThrusts, engine.Thrust);
   Write_Report_Line(run,
@@ -209,7 +181,7 @@ void Build_User_EI_Table(RunContext& run, int j) {
       tables.EIt(p, t, j) /= factor;
     }
     thrusts[t] = curve.UserThrust / factor;
-    Write_Table_Records(run, kUserTexts, j, t, thrusts[t]);
+    Write_Table_Plot_Records(run, kUserTexts.plot, j, t, thrusts[t]);
   }
   Set_Section_Thrusts(tables, j, num_thrusts, thrusts);
   Write_Report_Line(run,

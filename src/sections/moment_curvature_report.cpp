@@ -16,7 +16,6 @@ namespace {
 
 // The number field of every value of the report tables (one blank and 13 characters).
 constexpr int kNumberField = 14;
-constexpr double kInLbPerKipIn = 1000.0;  // Mn of the plot records, US customary units
 
 // Plot records: the count in I5, then blanks to column 81 where the label starts ("Line 3"),
 // or I5, 10X and two ES15.7 ("Line 4"), or three ES15.7 ("Line 5").
@@ -51,10 +50,6 @@ bool Is_Steel_Pipe(const EI_Vars& vars) {
 bool Is_SI(const EI_Vars& vars) {
   return vars.IUNITS == kUnitsSI;
 }
-bool Is_US_Customary(const EI_Vars& vars) {
-  return vars.IUNITS == kUnitsUSCustomary;
-}
-
 // The first 7 characters of an 8-character section unit label.
 std::string_view A7(std::string_view label) {
   return label.substr(0, kLabelA7);
@@ -333,36 +328,42 @@ void Write_Curve_Rows(RunContext& run, const SectionEngineState& engine, int t) 
   }
 }
 
-// Write_Curve_Plot_Records: for every thrust of section j, "Line 4" (points, thrust, Mn in
-// the run's units: in-lb or kN-m) and one "Line 5" per point (moment, EI, curvature in
-// section units).
-void Write_Curve_Plot_Records(RunContext& run, const SectionEngineState& engine, int j) {
+void Write_Table_Plot_Records(RunContext& run, const TablePlotTexts& texts, int j, int t,
+                              double thrust) {
   TextChannel& plot = run.Plot;
-  const double moment_scale = Is_US_Customary(engine.Vars) ? kInLbPerKipIn : 1.0;
-  for (int t = 1; t <= Curve_Count(engine); ++t) {
-    const MomentCurvatureCurve& curve = engine.Curves[t];
+  const SectionEITables& tables = run.EITables;
+  const int np = std::clamp(tables.NumPoints[t][j], 0, kMaxEIPoints);
+  plot.Line()
+      .I(np, kCountWidth)
+      .X(kPlotGap)
+      .ES(thrust, kPlotWidth, kPlotDecimals)
+      .ES(tables.NominalMoment[t][j], kPlotWidth, kPlotDecimals)
+      .T(kPlotLabelColumn)
+      .A(texts.line4);
+  plot.End_Line();
+  for (int p = 1; p <= np; ++p) {
     plot.Line()
-        .I(curve.NumCurvePoints, kCountWidth)
-        .X(kPlotGap)
-        .ES(engine.Thrust[t], kPlotWidth, kPlotDecimals)
-        .ES(curve.NominalMomentCapacity * moment_scale, kPlotWidth, kPlotDecimals)
+        .ES(tables.Mt(p, t, j), kPlotWidth, kPlotDecimals)
+        .ES(tables.EIt(p, t, j), kPlotWidth, kPlotDecimals)
+        .ES(tables.Phit(p, t, j), kPlotWidth, kPlotDecimals)
         .T(kPlotLabelColumn)
-        .A("Line 4 : Num. M-EI-Crv Points, Axial Thrust Load, Nom. Moment Cap.");
+        .A(texts.line5)
+        .I(j, 0)
+        .A(", AxLd#=")
+        .I(t, 0)
+        .A(", CurvPnt#=")
+        .I(p, 0);
     plot.End_Line();
-    for (int p = 1; p <= Point_Count(curve); ++p) {
-      plot.Line()
-          .ES(curve.Moment[p], kPlotWidth, kPlotDecimals)
-          .ES(curve.BendingStiffness[p], kPlotWidth, kPlotDecimals)
-          .ES(curve.Curvature[p], kPlotWidth, kPlotDecimals)
-          .T(kPlotLabelColumn)
-          .A("Line 5 : Moment, EI, Curvature for Sect#=")
-          .I(j, 0)
-          .A(", AxLd#=")
-          .I(t, 0)
-          .A(", CurvPnt#=")
-          .I(p, 0);
-      plot.End_Line();
-    }
+  }
+}
+
+// Write_Curve_Plot_Records: for every thrust of section j, from the stored tables.
+void Write_Curve_Plot_Records(RunContext& run, const SectionEngineState& engine, int j) {
+  constexpr TablePlotTexts kTexts{
+      "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load, Nom. Moment Cap.",
+      "Line 5 : Moment, EI, Curvature for Sect#="};
+  for (int t = 1; t <= Curve_Count(engine); ++t) {
+    Write_Table_Plot_Records(run, kTexts, j, t, engine.Thrust[t]);
   }
 }
 

@@ -11,6 +11,8 @@
 #ifndef TAVIK_SECTIONS_SECTION_REPORTS_H
 #define TAVIK_SECTIONS_SECTION_REPORTS_H
 
+#include <string_view>
+
 #include "run/run_context.h"
 #include "sections/ei_vars.h"
 
@@ -39,8 +41,19 @@ void Write_Curve_Heading(RunContext& run, const SectionEngineState& engine, int 
 // The rows of thrust t; then the cut-off warning block when the curve reached 150 points
 // (every shape but the steel pipe).
 void Write_Curve_Rows(RunContext& run, const SectionEngineState& engine, int t);
-// "Line 4" and "Line 5" records of every thrust of section j.
+// "Line 4" and "Line 5" records of every thrust of section j, from its stored tables.
 void Write_Curve_Plot_Records(RunContext& run, const SectionEngineState& engine, int j);
+
+// The plot records of the stored table of section j at thrust t, for every kind of section:
+// "Line 4" (I5 points, 10 blanks, the thrust and the nominal moment in ES15.7, the text at
+// column 81) and one "Line 5" per point (moment, EI, curvature in ES15.7, the text at column
+// 81 followed by the section, thrust and point numbers).
+struct TablePlotTexts {
+  std::string_view line4;
+  std::string_view line5;
+};
+void Write_Table_Plot_Records(RunContext& run, const TablePlotTexts& texts, int j, int t,
+                              double thrust);
 void Write_Moment_Capacity_Summary(RunContext& run, const SectionEngineState& engine, int j);
 
 }  // namespace tavik

@@ -731,6 +731,21 @@ TEST(MomentCurvatureReport, PlotRecordsLine4AndLine5) {
     curve.Curvature[3] = 4.9382712e-7;
     const std::vector<std::string> plot =
         Write_Through(c, [](RunContext& run, const SectionEngineState& engine, const PileSection&) {
+          // The records come from the tables the engine stores: the curve values, Mn in
+          // the run's units (in-lb in US customary units).
+          SectionEITables& tables = run.EITables;
+          Allocate_Section_EI_Tables(tables);
+          const double mn_scale = engine.Vars.IUNITS == kUnitsSI ? 1.0 : 1000.0;
+          for (int t = 1; t <= engine.NumThrusts; ++t) {
+            const MomentCurvatureCurve& curve = engine.Curves[t];
+            tables.NumPoints[t][1] = curve.NumCurvePoints;
+            tables.NominalMoment[t][1] = curve.NominalMomentCapacity * mn_scale;
+            for (int p = 1; p <= curve.NumCurvePoints; ++p) {
+              tables.Mt(p, t, 1) = curve.Moment[p];
+              tables.EIt(p, t, 1) = curve.BendingStiffness[p];
+              tables.Phit(p, t, 1) = curve.Curvature[p];
+            }
+          }
           Write_Curve_Plot_Records(run, engine, 1);
         }).plot;
     ASSERT_EQ(plot.size(), 6u);  // Line 4 and 1 point, Line 4 and 3 points
