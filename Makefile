@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 BUILD := build
 ASAN_BUILD := build-asan
 FUZZ_BUILD := build-fuzz
-EXAMPLE := examples/elastic_pipe_pile_soft_clay.inp
+EXAMPLE := examples/drilled_shaft_clay_over_sand.inp
 RUN_DIR := $(BUILD)/run
 
 # Debian packages the build and the tests need, with a file that shows each is present.
