@@ -408,7 +408,247 @@ def soft_clay_under_sand():
     print("without the layering correction the head deflection would be %.6f in" % y0)
 
 
+# ---- nonlinear bending stiffness: moment-curvature of a sliced section ----
+#
+# The concrete follows the Hognestad parabola to eps0 = 1.7 f'c / Ec (Ec = 57000 sqrt(f'c)
+# psi), then a straight line to 0.85 f'c at 0.0038; in tension the mirror parabola, from the
+# top down, until the first fibre whose stress passes the modulus of rupture (7.5 sqrt(f'c)
+# psi, 4 sqrt(f'c) prestressed), every fibre below it then cracked, and none carrying tension
+# once the extreme fibre is past the cracking strain. Bars are elastic-perfectly plastic
+# points; strands follow the PCI 270 curve with the strain locked in by the prestress. The
+# moment is taken about the mid-depth and kept from falling (the largest value so far).
+# Units: kips, inches, ksi.
+
+def concrete_constants(fc, prestressed):
+    ec = 57.0 * math.sqrt(1000.0 * fc)
+    eps0 = 1.7 * fc / ec
+    fr = -(4.0 if prestressed else 7.5) * math.sqrt(1000.0 * fc) / 1000.0
+    eps_cr = -(1.0 - math.sqrt(1.0 + fr / fc)) * eps0
+    return ec, eps0, fr, eps_cr
+
+
+def pci270(x):
+    ax = abs(x)
+    if ax <= 0.0086:
+        return 28500.0 * x
+    return math.copysign(min(270.0, 270.0 - 0.04 / (ax - 0.007)), x)
+
+
+class Section:
+    """Strips (depth below the compression face, width * thickness) of concrete and point
+    bars (depth, area); `steel(eps)` is the bar curve at the bar's strain."""
+
+    def __init__(self, depth, strips, bars, fc, steel, prestressed=False, eps_pc=0.0):
+        self.depth, self.strips, self.bars, self.fc = depth, strips, bars, fc
+        self.steel, self.eps_pc = steel, eps_pc
+        self.ec, self.eps0, self.fr, self.eps_cr = concrete_constants(fc, prestressed)
+
+    def concrete(self, eps, cracked):
+        fc, eps0 = self.fc, self.eps0
+        if eps > 0.0:
+            if eps > 0.0038:
+                return 0.001, cracked
+            r = eps / eps0
+            return (fc * (2.0 * r - r * r) if r < 1.0
+                    else fc - 0.15 * fc * (eps - eps0) / (0.0038 - eps0)), cracked
+        if cracked:
+            return 0.0, True
+        r = abs(eps) / eps0
+        sigma = -fc * (2.0 * r - r * r)
+        return (0.0, True) if sigma < self.fr else (sigma, False)
+
+    def force_moment(self, phi, c):
+        cracked = (c - self.depth) * phi + self.eps_pc < self.eps_cr
+        n = m = 0.0
+        for d, a in self.strips:  # from the top down
+            sigma, cracked = self.concrete((c - d) * phi, cracked)
+            n += sigma * a
+            m += sigma * a * (self.depth / 2.0 - d)
+        for d, a in self.bars:  # the bar replaces the concrete at its place
+            eps = (c - d) * phi
+            f = (self.steel(eps) - self.concrete(eps, cracked)[0]) * a
+            n += f
+            m += f * (self.depth / 2.0 - d)
+        return n, m
+
+    def moment(self, phi, p):
+        """Moment at curvature phi under thrust p: the neutral axis by bisection, between a
+        section all in tension and a compression face at the crushing strain (beyond it the
+        concrete force falls again)."""
+        lo, hi = -50.0 * self.depth, 0.0038 / phi
+        for _ in range(64):
+            c = 0.5 * (lo + hi)
+            if self.force_moment(phi, c)[0] > p:
+                hi = c
+            else:
+                lo = c
+        c = 0.5 * (lo + hi)
+        return self.force_moment(phi, c)[1], self.eps_pc + phi * c
+
+
+def moment_curvature(section, p, phi_first, phi_max, points=300):
+    """(phi, M) from phi_first (the engine's first curvature step, where its tables start:
+    below it the first point's EI applies) to phi_max or the crushing strain, on a grid that
+    is finest near the start, where cracking bends the curve."""
+    curve = [(0.0, 0.0)]
+    largest = 0.0
+    for i in range(points + 1):
+        phi = phi_first + (phi_max - phi_first) * (i / points) ** 2
+        m, eps_top = section.moment(phi, p)
+        largest = max(largest, m)
+        curve.append((phi, largest))
+        if eps_top >= 0.0038:
+            break
+    return curve
+
+
+def secant_ei(curve, phi):
+    """M(phi) / phi by linear interpolation on the curve (kip-in**2)."""
+    phi = max(phi, curve[1][0] * 1e-3)
+    for (p0, m0), (p1, m1) in zip(curve, curve[1:]):
+        if phi <= p1:
+            m = m0 + (m1 - m0) * (phi - p0) / (p1 - p0)
+            return m / phi
+    return curve[-1][1] / phi
+
+
+def drilled_shaft_section():
+    """36-in shaft, f'c 4 ksi, 12 #9 bars (1.0 sq. in, 1.128 in) with 3 in cover, fy 60."""
+    d, n = 36.0, 720
+    dy = d / n
+    strips = []
+    for i in range(n):
+        depth = (i + 0.5) * dy
+        y = d / 2.0 - depth
+        strips.append((depth, 2.0 * math.sqrt(max(d * d / 4.0 - y * y, 0.0)) * dy))
+    radius = (d - 1.128) / 2.0 - 3.0
+    bars = [(d / 2.0 - radius * math.sin(2.0 * math.pi * j / 12), 1.0) for j in range(12)]
+    # the bars displace their area of concrete: as point bars carrying (steel - concrete)
+    section = Section(d, strips, bars, 4.0, lambda e: max(-60.0, min(60.0, 29000.0 * e)))
+    return section
+
+
+def pile_head_response_nonlinear(length, curve, thrust, curves_at, shear, elements=400,
+                                 tolerance=1.0e-7, max_iterations=400):
+    """As pile_head_response, with the EI of each element the secant of the moment-curvature
+    curve at the element's curvature (kip-in**2 -> lb-in**2) and the axial thrust (lb) in the
+    geometric stiffness of the elements (compression positive)."""
+    n = elements
+    h = length / n
+    xs = [i * h for i in range(n + 1)]
+    curves = [curves_at(x) for x in xs]
+    trib = [h] * (n + 1)
+    trib[0] = trib[n] = h / 2.0
+    y = [0.0] * (n + 1)
+    theta = [0.0] * (n + 1)
+    ei = [curve[1][1] / curve[1][0] * 1000.0] * n
+    es = [0.0] * (n + 1)
+    k_el = [[12.0, 6.0 * h, -12.0, 6.0 * h],
+            [6.0 * h, 4.0 * h * h, -6.0 * h, 2.0 * h * h],
+            [-12.0, -6.0 * h, 12.0, -6.0 * h],
+            [6.0 * h, 2.0 * h * h, -6.0 * h, 4.0 * h * h]]
+    g_el = [[36.0, 3.0 * h, -36.0, 3.0 * h],
+            [3.0 * h, 4.0 * h * h, -3.0 * h, -h * h],
+            [-36.0, -3.0 * h, 36.0, -3.0 * h],
+            [3.0 * h, -h * h, -3.0 * h, 4.0 * h * h]]
+    for iteration in range(max_iterations):
+        for i in range(n + 1):
+            yy = max(abs(y[i]), 1.0e-9)
+            es[i] = curves[i](yy) / yy
+        dof = 2 * (n + 1)
+        a = [dict() for _ in range(dof)]
+        for e in range(n):
+            d = [2 * e, 2 * e + 1, 2 * e + 2, 2 * e + 3]
+            f = ei[e] / h ** 3
+            g = thrust / (30.0 * h)
+            for r in range(4):
+                for s in range(4):
+                    a[d[r]][d[s]] = a[d[r]].get(d[s], 0.0) + f * k_el[r][s] - g * g_el[r][s]
+        for i in range(n + 1):
+            a[2 * i][2 * i] += es[i] * trib[i]
+        rhs = [0.0] * dof
+        rhs[0] = shear
+        sol = solve_banded_spd(a, rhs, 3)
+        new_y = sol[0::2]
+        theta = sol[1::2]
+        change = max(abs(new_y[i] - y[i]) for i in range(n + 1))
+        y = new_y
+        # Element curvature at mid-length from the Hermite shape.
+        for e in range(n):
+            phi = abs((theta[e + 1] - theta[e]) / h)
+            ei[e] = secant_ei(curve, phi) * 1000.0
+        if change < tolerance and iteration > 5:
+            break
+    mmax = 0.0
+    for e in range(n):
+        y1, t1, y2, t2 = y[e], theta[e], y[e + 1], theta[e + 1]
+        m1 = ei[e] / h ** 2 * (-6.0 * y1 - 4.0 * h * t1 + 6.0 * y2 - 2.0 * h * t2)
+        mmax = max(mmax, abs(m1))
+    return y[0], mmax
+
+
+def drilled_shaft_soft_clay():
+    """tests/cases/drilled_shaft_soft_clay.inp: the 36-in shaft, 50 ft, in soft clay (c 800
+    to 1600 psf over 60 ft, 55 pcf, e50 0.007), shear 20 kips, and 60 kips with a thrust of
+    300 kips."""
+    section = drilled_shaft_section()
+    gamma = 55.0 / 1728.0
+
+    def curves_at(x):
+        c = linear(800.0, 1600.0, 0.0, 720.0, x) / 144.0
+        return soft_clay_static(c, gamma, 0.007, 36.0, x)
+    for shear, thrust in ((20000.0, 0.0), (60000.0, 300000.0)):
+        curve = moment_curvature(section, thrust / 1000.0, 6.25e-7, 6.0e-4)
+        y, m = pile_head_response_nonlinear(600.0, curve, thrust, curves_at, shear)
+        print("shear %6.0f lb, thrust %6.0f lb: head deflection %.5f in, max moment %.0f in-lb"
+              % (shear, thrust, y, m))
+
+
+def prestressed_square_section():
+    """18-in square (no chamfer), f'c 6 ksi, twelve 0.5-in PCI 270 strands (0.153 sq. in)
+    on the square of half-side a = (18 - 0.5)/2 - 3 = 5.75 in: four on each horizontal face,
+    two on each vertical face at y = +-a/3; 300 kips less 20 % loss. Strand modulus 28000
+    ksi for the locked-in strains: eps_ps = -Pe / (Es As), eps_pc = Pe / (Ac Ec)."""
+    b, n = 18.0, 720
+    dy = b / n
+    strips = [((i + 0.5) * dy, b * dy) for i in range(n)]
+    a = 5.75
+    rows = [(a, 4), (a / 3.0, 2), (-a / 3.0, 2), (-a, 4)]
+    as_ = 12 * 0.153
+    pe = 0.8 * 300.0
+    ec = 57.0 * math.sqrt(6000.0)
+    eps_ps = -pe / (28000.0 * as_)
+    eps_pc = pe / ((b * b - as_) * ec)
+    # The engine smears each strand over the slices its nominal diameter spans, with the
+    # circle of the strand's area (diameter 0.4414 in) measured from the strand's top: the
+    # smeared area is centred (0.5 - 0.4414)/2 = 0.0293 in above the strand's centre. The
+    # strands are placed at those centres here, so that the comparison is of the same section
+    # (the prestress then acts 0.0293 in above mid-depth: a moment of 7 kip-in at zero
+    # curvature).
+    shift = (0.5 - math.sqrt(4.0 * 0.153 / math.pi)) / 2.0
+    bars = [(b / 2.0 - y - shift, count * 0.153) for y, count in rows]
+    return Section(b, strips, bars, 6.0, lambda e: pci270(e + eps_ps), prestressed=True,
+                   eps_pc=eps_pc)
+
+
+def prestressed_pile_soft_clay():
+    """tests/cases/prestressed_pile_soft_clay.inp: the 18-in prestressed square pile, 40 ft,
+    in soft clay (c 500 to 900 psf over 50 ft, 55 pcf, e50 0.01), shears 10 and 25 kips."""
+    section = prestressed_square_section()
+    gamma = 55.0 / 1728.0
+
+    def curves_at(x):
+        c = linear(500.0, 900.0, 0.0, 600.0, x) / 144.0
+        return soft_clay_static(c, gamma, 0.01, 18.0, x)
+    curve = moment_curvature(section, 0.0, 1.25e-6, 2.0e-3, points=400)
+    for shear in (10000.0, 25000.0):
+        y, m = pile_head_response_nonlinear(480.0, curve, 0.0, curves_at, shear)
+        print("shear %6.0f lb: head deflection %.5f in, max moment %.0f in-lb" % (shear, y, m))
+
+
 CASES = {
+    "prestressed_pile_soft_clay": prestressed_pile_soft_clay,
+    "drilled_shaft_soft_clay": drilled_shaft_soft_clay,
     "soft_clay_under_sand": soft_clay_under_sand,
     "soft_clay_pipe_pile": soft_clay_pipe_pile,
     "sand_api_pipe_pile": sand_api_pipe_pile,
