@@ -646,7 +646,42 @@ def prestressed_pile_soft_clay():
         print("shear %6.0f lb: head deflection %.5f in, max moment %.0f in-lb" % (shear, y, m))
 
 
+def steel_pipe_soft_clay():
+    """tests/cases/steel_pipe_soft_clay.inp: the pipe of soft_clay_pipe_pile as a steel pipe
+    section (fy 36 ksi). Below first yield, My = fy I / r = 36 x 2549.3 / 12 = 7647.9 kip-in,
+    it is the elastic pipe; at 75 kips it yields. Its moment-curvature curve lies between the
+    elastic-perfectly plastic curves of My and of Mp = fy Z = 36 x 276.17 = 9942.0 kip-in,
+    so its head deflection lies between theirs."""
+    ei = 29000.0 * 2549.3  # kip-in**2
+    gamma = 55.0 / 1728.0
+
+    def curves_at(x):
+        c = linear(300.0, 1000.0, 0.0, 840.0, x) / 144.0
+        eps50 = linear(0.02, 0.01, 0.0, 840.0, x)
+        return soft_clay_static(c, gamma, eps50, 24.0, x)
+    curve = [(0.0, 0.0), (9942.0 / ei, 9942.0), (1.0, 9942.0)]
+    y, m = pile_head_response_nonlinear(720.0, curve, 0.0, curves_at, 75000.0)
+    print("shear 75000 lb, elastic-plastic at Mp: head deflection %.5f in, max moment %.0f"
+          " in-lb" % (y, m))
+    # The pipe's own curve: the elastic-perfectly plastic ring (20 layers through the wall,
+    # 720 angles), to 5 yield strains at the outside radius as the engine's curve ends (the
+    # last moment holds beyond).
+    layers = [(12.0 - 0.5 * (k + 0.5) / 20.0, 0.5 / 20.0) for k in range(20)]
+    angles = [(i + 0.5) * 2.0 * math.pi / 720 for i in range(720)]
+
+    def ring_moment(phi):
+        return sum(max(-36.0, min(36.0, 29000.0 * r * math.sin(a) * phi)) * r * math.sin(a)
+                   * r * w * 2.0 * math.pi / 720 for r, w in layers for a in angles)
+    phi_end = 5.0 * 36.0 / 29000.0 / 12.0
+    curve = [(0.0, 0.0)] + [(phi_end * i / 200, ring_moment(phi_end * i / 200))
+                            for i in range(1, 201)]
+    y, m = pile_head_response_nonlinear(720.0, curve, 0.0, curves_at, 75000.0)
+    print("shear 75000 lb, the pipe's curve: head deflection %.5f in, max moment %.0f in-lb"
+          % (y, m))
+
+
 CASES = {
+    "steel_pipe_soft_clay": steel_pipe_soft_clay,
     "prestressed_pile_soft_clay": prestressed_pile_soft_clay,
     "drilled_shaft_soft_clay": drilled_shaft_soft_clay,
     "soft_clay_under_sand": soft_clay_under_sand,

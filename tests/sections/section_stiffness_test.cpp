@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "analysis/analysis_fixture.h"
 #include "sections/section_fixture.h"
@@ -134,6 +135,71 @@ TEST(SectionTables, SameShaftInBothUnitSystems) {
     EXPECT_NEAR(metric.Mn(t), us.Mn(t) / 1000.0 * kip_in_to_kn_m, 2e-5 * metric.Mn(t));
     EXPECT_EQ(metric.run->EITables.NumPoints[t][1], us.run->EITables.NumPoints[t][1]);
   }
+}
+
+// Every nonlinear section type gets its tables, with a positive capacity, and a cased shaft
+// with a steel core is analysed end to end with them.
+TEST(SectionTables, EveryNonlinearSectionType) {
+  std::vector<PileSection> sections;
+  sections.push_back(testing::Rectangular_Beam());
+  sections.push_back(testing::Drilled_Shaft_36());
+  PileSection cased = testing::Drilled_Shaft_36();
+  cased.SectionType = kCasedShaft;
+  cased.CasingWallThickness = 0.5;
+  cased.CasingYieldStress = 36000.0;
+  cased.CasingModulus = 29.0e6;
+  sections.push_back(cased);
+  for (bool filled : {true, false}) {
+    PileSection cored = cased;
+    cored.SectionType = kCasedShaftWithCore;
+    cored.CoreDiameter = 12.0;
+    cored.CoreWallThickness = 0.5;
+    cored.CoreYieldStress = 36000.0;
+    cored.CoreModulus = 29.0e6;
+    cored.b_FillCoreWithConcrete = filled;
+    sections.push_back(cored);
+  }
+  sections.push_back(testing::Steel_Pipe_24());
+  for (int type = kCircularSolidPrestressed; type <= kOctagonalHollowPrestressed; ++type) {
+    PileSection pile = testing::Prestressed_Square_18();
+    pile.SectionType = type;
+    pile.VoidDiameter = 8.0;
+    pile.CornerChamfer = type == kSquareSolidPrestressed ? 0.75 : 0.0;
+    sections.push_back(pile);
+  }
+  const SectionRun run = Run_Sections(sections, {0.0, 100.0}, kFullAnalysis);
+  ASSERT_EQ(run.error(), 0);
+  for (int j = 1; j <= static_cast<int>(sections.size()); ++j) {
+    SCOPED_TRACE(j);
+    for (int t = 1; t <= 2; ++t) {
+      EXPECT_GE(run.run->EITables.NumPoints[t][j], 10);
+      EXPECT_GT(run.Mn(t, j), 0.0);
+    }
+  }
+  // The steel core adds to the cased shaft's capacity; filling it adds a little more.
+  EXPECT_GT(run.Mn(1, 4), run.Mn(1, 5));
+  EXPECT_GT(run.Mn(1, 5), run.Mn(1, 3) * 0.99);
+
+  testing::ScratchDir dir;
+  std::string input = testing::Read_File(std::string(TAVIK_SOURCE_DIR) +
+                                         "/examples/drilled_shaft_clay_over_sand.inp");
+  const std::string shaft = "1\n1\n1\n50.0\n36.0\n";
+  const auto at = input.find(shaft);
+  ASSERT_NE(at, std::string::npos);
+  // Section type 3: casing 0.5 in (36 and 29000 ksi), core 12 x 0.5 in (36 and 29000 ksi).
+  input.replace(at, shaft.size(),
+                "1\n1\n3\n50.0\n36.0\n0.5\n36000.0\n29000000.0\n12.0\n0.5\n36000.0\n"
+                "29000000.0\n");
+  testing::Write_File(dir.File("cased.inp"), input);
+  const RunOutcome outcome = Run_Analysis(
+      {dir.File("cased.inp"), dir.File("cased.out"), dir.File("cased.plt"), dir.File("cased.msg")});
+  EXPECT_EQ(outcome.status, 0);
+  const auto report = testing::Read_Lines(dir.File("cased.out"));
+  EXPECT_NE(Find_Line(report,
+                      "Dimensions and Properties of Drilled Shaft with Casing and Filled "
+                      "Core:"),
+            -1);
+  EXPECT_NE(Find_Line(report, "Summary of Pile Response(s)"), -1);
 }
 
 // Whole runs refused before any computation: a drilled shaft in general units (input error
