@@ -59,17 +59,27 @@ fuzz-build: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DTAVIK_FUZZ=ON -DTAVIK_TESTS=OFF -DTAVIK_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
-# About FUZZ_SECONDS of fuzzing from the seed files (examples/ and fuzz/corpus/), copied into
-# $(FUZZ_BUILD)/corpus, which keeps what the fuzzer adds; findings go to $(FUZZ_BUILD)/artifacts.
-FUZZ_SECONDS ?= 60
+# About FUZZ_SECONDS of fuzzing the input reader and RUN_FUZZ_SECONDS of fuzzing the whole
+# run (reader, echo, analysis), each from the seed files (examples/, fuzz/corpus/ and, for the
+# whole run, the end-to-end cases of tests/cases/) copied into its corpus folder under
+# $(FUZZ_BUILD), which keeps what the fuzzer adds; findings go to $(FUZZ_BUILD)/artifacts.
+# A whole run may iterate up to 1000 times per load case: its time limit per input is longer.
+FUZZ_SECONDS ?= 30
+RUN_FUZZ_SECONDS ?= 60
 fuzz: fuzz-build
-	@mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/artifacts
+	@mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/run_corpus $(FUZZ_BUILD)/artifacts
 	@for f in examples/* fuzz/corpus/*; do \
 	  if [ -f "$$f" ]; then cp "$$f" "$(FUZZ_BUILD)/corpus/seed_$$(echo "$$f" | tr '/' '_')"; fi; \
+	done
+	@for f in examples/* fuzz/corpus/* tests/cases/*.inp; do \
+	  if [ -f "$$f" ]; then cp "$$f" "$(FUZZ_BUILD)/run_corpus/seed_$$(echo "$$f" | tr '/' '_')"; fi; \
 	done
 	$(FUZZ_BUILD)/bin/read_input_fuzz $(FUZZ_BUILD)/corpus -dict=fuzz/read_input.dict \
 	  -max_total_time=$(FUZZ_SECONDS) -timeout=1 -rss_limit_mb=2048 \
 	  -artifact_prefix=$(FUZZ_BUILD)/artifacts/ -print_final_stats=1
+	$(FUZZ_BUILD)/bin/run_fuzz $(FUZZ_BUILD)/run_corpus -dict=fuzz/read_input.dict \
+	  -max_total_time=$(RUN_FUZZ_SECONDS) -timeout=20 -rss_limit_mb=2048 \
+	  -artifact_prefix=$(FUZZ_BUILD)/artifacts/run_ -print_final_stats=1
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <memory>
 
+#include "analysis/form_soil_moduli.h"
 #include "counting_allocator.h"
 #include "profile/pile_discretisation.h"
 #include "pycurves/py_framework.h"
@@ -36,10 +37,20 @@ enum Soil {
   kStiffClayNoFreeWaterK = 4,
   kSandReese = 5,
   kApiSand = 6,
+  kLiquefiedSand = 7,
+  kWeakRock = 8,
+  kVuggyLimestone = 9,
   kPiedmont = 10,
+  kCementedSilt = 11,
+  kLoess = 12,
   kElasticSubgrade = 13,
   kUserCurves = 14,
+  kMassiveRock = 16,
 };
+
+bool Is_Rock(int soil) {
+  return soil == kWeakRock || soil == kVuggyLimestone || soil == kMassiveRock;
+}
 
 void Set_Soil(tavik::SoilLayer& layer, int soil) {
   layer.SoilTypeIndex = soil;
@@ -51,9 +62,17 @@ void Set_Soil(tavik::SoilLayer& layer, int soil) {
     point->TestType = 1;
     point->N60 = 15.0;
     point->ElasticSubgradeModulus = 100.0;
+    point->ConeTipResistance = 500.0;  // psi
+    if (Is_Rock(soil)) {
+      point->Cohesion = 1000.0;   // qu, psi
+      point->Epsilon50 = 0.0001;  // krm
+      point->RQD = 50.0;
+    }
   }
   layer.SubgradeModulusTop =
       soil == kStiffClayFreeWater || soil == kStiffClayNoFreeWaterK ? 500.0 : 90.0;
+  if (soil == kWeakRock) layer.SubgradeModulusTop = 5.0e4;     // Em, psi
+  if (soil == kMassiveRock) layer.SubgradeModulusTop = 1.0e6;  // Ei, psi
   layer.SubgradeModulusBottom = layer.SubgradeModulusTop;
   for (tavik::UserPyCurve* curve : {&layer.UserCurveTop, &layer.UserCurveBottom}) {
     curve->NumPoints = 5;
@@ -141,9 +160,40 @@ BENCHMARK(BM_Criterion)
     ->Arg(kStiffClayNoFreeWaterK)
     ->Arg(kSandReese)
     ->Arg(kApiSand)
+    ->Arg(kLiquefiedSand)
+    ->Arg(kWeakRock)
+    ->Arg(kVuggyLimestone)
     ->Arg(kPiedmont)
+    ->Arg(kCementedSilt)
+    ->Arg(kLoess)
     ->Arg(kElasticSubgrade)
     ->Arg(kUserCurves)
+    ->Arg(kMassiveRock)
     ->Unit(benchmark::kMicrosecond);
+
+// The strong-rock part of the trial moduli of a load case, for a pile wholly in vuggy
+// limestone: as the literal procedure (the layer through the criterion once per node of the
+// pile, O(nodes^2)) and as done (one pass, the warnings tallied per node of the pile).
+void BM_VuggyTrialModuli(benchmark::State& state) {
+  const bool literal = state.range(0) == 1;
+  auto run = Make_Run(kVuggyLimestone);
+  long long calls = 0;
+  const long long before = tavik_bench::Allocation_Count();
+  for (auto _ : state) {
+    run->i_RockLayersAbove = 0;
+    if (literal) {
+      for (int i = 1; i <= run->Nodes.i_Num_Nodes; ++i) tavik::Call_Layer_Criterion(*run, 1);
+    } else {
+      tavik::Vuggy_Limestone_Trial_Moduli(*run);
+    }
+    benchmark::DoNotOptimize(run->Nodes.rd_NodeEs.data());
+    benchmark::ClobberMemory();
+    ++calls;
+  }
+  const long long allocations = tavik_bench::Allocation_Count() - before;
+  state.counters["allocs_per_call"] =
+      benchmark::Counter(static_cast<double>(allocations) / static_cast<double>(calls ? calls : 1));
+}
+BENCHMARK(BM_VuggyTrialModuli)->ArgName("literal")->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -19,7 +19,6 @@ namespace {
 // Trial soil modulus of the nodes at or below the ground surface, in the run's force and
 // length units.
 constexpr double kTrialSoilModulus = 50000.0;
-constexpr std::string_view kStrongRockCode = "Vuggy LS  ";
 // A case converges only after at least this many iterations.
 constexpr int kMinimumIterations = 6;
 // The excess-deflection test starts after this many iterations.
@@ -180,13 +179,9 @@ void Set_Trial_Soil_Moduli(RunContext& run) {
   for (int i = 1; i <= nodes.i_Num_Nodes; ++i) {
     nodes.rd_NodeEs[i] =
         nodes.rd_NodeVertDepth[i] >= problem.GroundSurfaceDepth ? kTrialSoilModulus : 0.0;
-    // Strong-rock layers are formed from their p-y curves once per node of the pile.
-    for (int j = 1; j <= problem.i_Number_of_Layers; ++j) {
-      const int index = problem.Layers[j - 1].SoilTypeIndex;
-      if (run.i_TopNodeInLayer[j] <= 0 || Soil_Type_Code(index) != kStrongRockCode) continue;
-      if (!Call_Layer_Criterion(run, j)) return;
-    }
   }
+  // Strong-rock layers take the moduli of their p-y curves, as if formed once per node.
+  Vuggy_Limestone_Trial_Moduli(run);
 }
 
 void Set_Head_Conditions(RunContext& run, const LoadCase& load_case) {

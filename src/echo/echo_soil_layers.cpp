@@ -73,16 +73,20 @@ struct LayerWriter {
         break;
     }
   }
-  void Weak_Rock_Moduli(const SoilLayer& layer) {
+  // The rock modulus lines of weak rock ("Initial") and massive rock ("Intact").
+  void Rock_Moduli(const SoilLayer& layer, std::string_view kind) {
     const std::string stress = Stress_Label(run.Units);
-    Unit(Labelled(report, "Initial modulus of rock at top of layer")
-             .ES(layer.SubgradeModulusTop, kDepthWidth, 4),
+    const std::string label = std::string(kind) + " modulus of rock at ";
+    Unit(Labelled(report, label + "top of layer").ES(layer.SubgradeModulusTop, kDepthWidth, 4),
          stress);
     report.End_Line();
-    Unit(Labelled(report, "Initial modulus of rock at bottom of layer")
-             .ES(layer.SubgradeModulusBottom, kDepthWidth, 4),
-         stress);
+    Unit(
+        Labelled(report, label + "bottom of layer").ES(layer.SubgradeModulusBottom, kDepthWidth, 4),
+        stress);
     report.End_Line();
+  }
+  void Weak_Rock_Moduli(const SoilLayer& layer) {
+    Rock_Moduli(layer, "Initial");
     if (layer.SubgradeModulusTop <= kDefaultModulusBelow) {
       report.Write_Line("NOTE:  Internal default values for initial modulus will be computed for");
       report.Write_Line("the above rock layer.");
@@ -107,6 +111,7 @@ std::string_view Layer_Sentence(std::string_view code) {
       {"Liq Sand", " is liquefiable sand, by Rollins et al., 2004"},
       {"WeakRock", " is weak rock, p-y criteria by Reese, 1997"},
       {"Vuggy LS", " is strong rock (vuggy limestone)"},
+      {"MassRock", " is massive rock, p-y criteria by Liang et al., 2009"},
       {"Cem Silt", " is cemented silt with cohesion and friction"},
       {"KS Loess", " is loess silt"},
       {"Piedmont", " is Piedmont residual soil"},
@@ -124,7 +129,7 @@ void Echo_Layer(LayerWriter& out, int j) {
   const SoilLayer& layer = problem.Layers[j - 1];
   const std::string_view code = Layer_Code(layer);
   const std::string_view sentence = Layer_Sentence(code);
-  if (sentence.empty()) return;  // MassRock, Frz Soil
+  if (sentence.empty()) return;  // Frz Soil
   TextChannel& report = out.report;
   report.Line().A("Layer ").I(j, 0).A(sentence);
   report.End_Line();
@@ -142,6 +147,8 @@ void Echo_Layer(LayerWriter& out, int j) {
     out.Subgrade_Moduli(layer);
   } else if (code == "WeakRock") {
     out.Weak_Rock_Moduli(layer);
+  } else if (code == "MassRock") {
+    out.Rock_Moduli(layer, "Intact");
   } else if (code == "KS Loess") {
     const std::string stress = Stress_Label(out.run.Units);
     out.Value("Cone tip resistance at top of layer", layer.Top.ConeTipResistance, 1, stress);
@@ -160,8 +167,8 @@ void Echo_Layer(LayerWriter& out, int j) {
 
 // Echo_Soil_Layers: reads the soil layers (depths in feet or metres, moduli as entered) and
 // PileLength. Writes the heading "Soil and Rock Layering Information", the number of layers,
-// each layer's sentence, depths and the extra lines of its code (MassRock and Frz Soil
-// layers write nothing), the liquefied sand depth warning where it applies, and how far the
+// each layer's sentence, depths and the extra lines of its code (Frz Soil layers write
+// nothing), the liquefied sand depth warning where it applies, and how far the
 // lowest layer reaches below the pile tip.
 void Echo_Soil_Layers(RunContext& run) {
   const ProblemData& problem = run.Problem;

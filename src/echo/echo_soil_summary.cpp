@@ -166,6 +166,9 @@ void Write_Row(TextChannel& report, const SoilLayer& layer, bool top) {
   if (rock) {
     Write_Value_Or_Default(report, subgrade);  // holds the rock mass modulus
     Write_Value(report, point.Epsilon50);      // holds krm
+  } else if (code == "MassRock") {
+    Write_Value(report, subgrade);  // holds the intact rock modulus (no default exists)
+    Write_Item(report, kUnused);
   } else {
     Write_Item(report, kUnused);
     Write_Item(report, kUnused);

@@ -13,11 +13,11 @@ namespace {
 // One value on a property line, by what it means for the layer.
 enum class SoilValue {
   kUnitWeight,              // effective unit weight
-  kCohesion,                // c; qu of WeakRock and Vuggy LS
+  kCohesion,                // c; qu of WeakRock, Vuggy LS and MassRock
   kFrictionAngle,           // phi, degrees
   kEpsilon50,               // strain at 50 % of the peak stress; krm of WeakRock
   kJFactor,                 // J of SoftClyJ
-  kSubgradeModulus,         // k; Em of WeakRock (0 selects the criterion's default)
+  kSubgradeModulus,         // k (0 selects the criterion's default); Em of WeakRock, Ei of MassRock
   kRQD,                     // percent
   kTestType,                // Piedmont: 1 SPT, 2 CPT, 3 DMT, 4 PMT (integer)
   kN60,                     // SPT blow count
@@ -62,7 +62,7 @@ inline constexpr std::array<SoilCodeLayout, 17> kSoilCodeLayouts = {{
     {"Elast SG", 2, {V::kUnitWeight, V::kElasticSubgradeModulus}},
     {"User p-y", 2, {V::kUnitWeight, V::kUserCurvePoints}},
     {"Frz Soil", 0, {}},
-    {"MassRock", 0, {}},
+    {"MassRock", 3, {V::kUnitWeight, V::kCohesion, V::kSubgradeModulus}},
 }};
 
 inline constexpr int kFirstTestType = 1;    // SPT
@@ -198,7 +198,7 @@ bool Is_Defined_Soil_Code(std::string_view code) {
 
 void Read_Soil_Properties(RunContext& run, std::string_view code, SoilLayer& layer) {
   const SoilCodeLayout* layout = Find_Layout(code);
-  if (layout == nullptr || layout->NumValues == 0) return;  // MassRock, Frz Soil: no lines
+  if (layout == nullptr || layout->NumValues == 0) return;  // Frz Soil: no lines
   if (!Read_Property_Line(run, *layout, layer.Top, layer.SubgradeModulusTop, layer.UserCurveTop)) {
     return;
   }

@@ -20,9 +20,11 @@ bool Is_Defined_Soil_Code(std::string_view code);
 
 // Reads the property lines that follow a layer's heading line for the soil type code `code`
 // (one of the defined codes): the top line into layer.Top, the bottom line into
-// layer.Bottom; the subgrade modulus k (Em for WeakRock) of each line into
-// SubgradeModulusTop / SubgradeModulusBottom; for User p-y the point lines of the top and
-// bottom curves into UserCurveTop / UserCurveBottom. MassRock and Frz Soil read no line.
+// layer.Bottom; the subgrade modulus k (Em for WeakRock, the intact rock modulus Ei for
+// MassRock) of each line into SubgradeModulusTop / SubgradeModulusBottom; for User p-y the
+// point lines of the top and bottom curves into UserCurveTop / UserCurveBottom. A MassRock
+// line holds the effective unit weight, the uniaxial compressive strength qu (in Cohesion)
+// and Ei. Frz Soil reads no line.
 // Values are stored as read, in the input units of the run (no conversion). Fields the code
 // does not read are left as they are (zero in a fresh layer).
 // Errors (the run is ended and the routine returns at once): end of the file (input error

@@ -55,6 +55,11 @@ double Epsilon50_At_Depth(const RunContext& run, double x);
 double Friction_Angle_At_Depth(RunContext& run, double x);
 double J_At_Depth(const RunContext& run, double x);
 
+// Weak rock's RQD (percent) at x, by the rule of Epsilon50_At_Depth but without the pile
+// tip exception. Errors: x below the deepest point (input error 31), a value outside 0 to
+// 100 percent (input error 49); both return 0.
+double RQD_At_Depth(RunContext& run, double x);
+
 // Weak rock's krm (held in the Epsilon50 field) at x: the lower layer's value at an
 // interface, except at the pile tip. 0 outside the profile.
 double Krm_At_Depth(const RunContext& run, double x);

@@ -37,7 +37,11 @@ int Soil_Class(std::string_view code, double cohesion_at_interface) {
       code == kCodeLoess) {
     return kClassCohesionless;
   }
-  if (code == kCodeWeakRock || code == kCodeVuggyLimestone) return kClassRock;
+  // Massive rock, whose strength is a uniaxial compressive strength like the other rocks',
+  // meets its neighbours as rock.
+  if (code == kCodeWeakRock || code == kCodeVuggyLimestone || code == kCodeMassiveRock) {
+    return kClassRock;
+  }
   if (code == kCodeUserCurves) return kClassUserInput;
   if (code == kCodeCementedSilt) {
     return cohesion_at_interface > 0.0 ? kClassCohesive : kClassCohesionless;

@@ -82,14 +82,16 @@ double Stiff_Clay_Layer_k(ProblemData& problem, int j, double x, int cls,
   const double kt = layer.SubgradeModulusTop;
   const double kb = layer.SubgradeModulusBottom;
   const bool defaulted = default_only_for_zero_top ? kt == 0.0 : kt <= 0.0;
-  if (defaulted && cls >= 0) {
-    const bool cyclic = problem.Options.Cyclic;
-    if (problem.IUNITS == kUnitsSI) {
-      return cyclic ? kStiffClayKCyclicSI[cls] : kStiffClayKStaticSI[cls];
-    }
-    return cyclic ? kStiffClayKCyclicUS[cls] : kStiffClayKStaticUS[cls];
-  }
+  if (defaulted && cls >= 0) return Stiff_Clay_Default_k(problem, cls);
   return Value_Over_Layer(layer, kt, kb, x);
+}
+
+double Stiff_Clay_Default_k(const ProblemData& problem, int cls) {
+  const bool cyclic = problem.Options.Cyclic;
+  if (problem.IUNITS == kUnitsSI) {
+    return cyclic ? kStiffClayKCyclicSI[cls] : kStiffClayKStaticSI[cls];
+  }
+  return cyclic ? kStiffClayKCyclicUS[cls] : kStiffClayKStaticUS[cls];
 }
 
 }  // namespace tavik

@@ -51,6 +51,9 @@ double Stiff_Clay_Default_Epsilon50(int cls);
 // stays.
 double Stiff_Clay_Layer_k(ProblemData& problem, int j, double x, int cls,
                           bool default_only_for_zero_top = false);
+// The default k of class `cls` (0 to 3) alone, for the loading type and the units system
+// (SI, else US customary).
+double Stiff_Clay_Default_k(const ProblemData& problem, int cls);
 
 }  // namespace tavik
 

@@ -20,16 +20,16 @@ constexpr std::array<PyCriterionEntry, kNumSoilTypeCodes + 1> kCriteria = {{
     {PY_StiffClayNoFreeWaterK, After::Flag, true},  // 4  "StfClyAK"  the same with initial k
     {PY_SandReese, After::Flag, true},              // 5  "Sand    "  Reese sand
     {PY_APISand, After::Flag, true},                // 6  "API Sand"
-    {nullptr, After::Flag, true},                   // 7  "Liq Sand"
-    {nullptr, After::CountThenFlag, true},          // 8  "WeakRock"
-    {nullptr, After::FlagThenCount, true},          // 9  "Vuggy LS"
-    {PY_Piedmont, After::FlagThenCount, true},      // 10 "Piedmont"
-    {nullptr, After::Flag, true},                   // 11 "Cem Silt"
-    {nullptr, After::FlagThenCount, true},          // 12 "KS Loess"
+    {PY_LiquefiedSand, After::Flag, true},          // 7  "Liq Sand"
+    {PY_WeakRock, After::CountThenFlag, true},      // 8  "WeakRock"
+    {PY_VuggyLimestone, After::FlagThenCount, true},   // 9  "Vuggy LS"
+    {PY_Piedmont, After::FlagThenCount, true},         // 10 "Piedmont"
+    {PY_CementedSilt, After::Flag, true},              // 11 "Cem Silt"
+    {PY_Loess, After::FlagThenCount, true},            // 12 "KS Loess"
     {PY_ElasticSubgrade, After::FlagThenCount, true},  // 13 "Elast SG"
     {PY_UserCurves, After::Nothing, true},             // 14 "User p-y"
     {PY_SoftClayJ, After::Flag, true},                 // 15 "SoftClyJ"
-    {nullptr, After::FlagThenCount, false},            // 16 "MassRock" (no output at user depths)
+    {PY_MassiveRock, After::FlagThenCount, false},     // 16 "MassRock" (no output at user depths)
     {nullptr, After::Nothing, false},                  // 17 "Frz Soil" (no criterion)
     {nullptr, After::Nothing, false},                  // 18 "Undefined"
     {nullptr, After::Nothing, false},                  // 19 "Undefined"

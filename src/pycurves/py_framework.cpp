@@ -161,6 +161,14 @@ void Write_Py_Parameter(RunContext& run, std::string_view label, double value, i
   run.Report.End_Line();
 }
 
+void Write_Py_Scientific_Parameter(RunContext& run, std::string_view label, double value,
+                                   int decimals, std::string_view unit) {
+  FortranLine& line = run.Report.Line();
+  line.A(label).T(kParameterColumn).A("= ").ES(value, kValueWidth, decimals);
+  if (!unit.empty()) line.A(" ").A(unit);
+  run.Report.End_Line();
+}
+
 void Write_Py_Integer_Parameter(RunContext& run, std::string_view label, int value) {
   run.Report.Line().A(label).T(kParameterColumn).A("= ").I(value, kValueWidth);
   run.Report.End_Line();

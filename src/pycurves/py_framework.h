@@ -45,6 +45,18 @@ void PY_StiffClayNoFreeWaterK(RunContext& run, int j);
 // Sand by Reese, Cox and Koop; sand by API RP-2A.
 void PY_SandReese(RunContext& run, int j);
 void PY_APISand(RunContext& run, int j);
+// Liquefied sand by Rollins et al. (2005).
+void PY_LiquefiedSand(RunContext& run, int j);
+// Weak rock by Reese (1997).
+void PY_WeakRock(RunContext& run, int j);
+// Strong rock (vuggy limestone), tri-linear with brittle failure; massive rock by Liang et
+// al. (2009), hyperbolic with a Hoek-Brown strength envelope.
+void PY_VuggyLimestone(RunContext& run, int j);
+void PY_MassiveRock(RunContext& run, int j);
+// Cemented c-phi silt (sand wedge plus Matlock cohesion, Reese sand curve shape); loess
+// from the cone tip resistance, degraded by the number of cycles.
+void PY_CementedSilt(RunContext& run, int j);
+void PY_Loess(RunContext& run, int j);
 // Piedmont residual soil from a field test, elastic subgrade, user-input curves.
 void PY_Piedmont(RunContext& run, int j);
 void PY_ElasticSubgrade(RunContext& run, int j);
@@ -67,6 +79,16 @@ struct PyCriterionEntry {
 // The entry of a soil type index (1 to 20, the index into the soil type codes); an empty
 // entry for any other index. Adding a criterion is one line of the table in py_dispatch.cpp.
 const PyCriterionEntry& Py_Criterion_For_Soil_Type(int soil_type_index);
+
+// Vuggy_Limestone_Trial_Moduli: the strong-rock part of the trial moduli of a load case,
+// after the trial modulus of every node is set and the deflections are cleared. Every
+// strong-rock layer that holds nodes is formed from its p-y curve, with the rock-layer
+// bookkeeping, as though it were passed to PY_VuggyLimestone once per node of the pile:
+// the moduli are those of one pass (the deflections are zero, so every pass gives the same
+// ones), each strength warning is tallied once per node of the pile, i_RockLayersAbove
+// grows by one per layer and node, and a layer is flagged as below rock once a rock-type
+// layer has been counted before one of its passes. Stops at the first error.
+void Vuggy_Limestone_Trial_Moduli(RunContext& run);
 
 // ---- The output pass at user depths ----
 
@@ -147,6 +169,9 @@ void Write_Py_Title(RunContext& run, std::string_view title);
 // unit when the unit is not empty.
 void Write_Py_Parameter(RunContext& run, std::string_view label, double value, int decimals,
                         std::string_view unit = {});
+// The same in ES12.decimals.
+void Write_Py_Scientific_Parameter(RunContext& run, std::string_view label, double value,
+                                   int decimals, std::string_view unit = {});
 void Write_Py_Integer_Parameter(RunContext& run, std::string_view label, int value);
 // A depth: in feet in US customary units (value / 12), as stored otherwise (F12.3).
 void Write_Py_Depth_Parameter(RunContext& run, std::string_view label, double depth);

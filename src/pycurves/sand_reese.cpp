@@ -25,8 +25,6 @@ constexpr double kLowFriction = 20.0;             // degrees: warning 302 below 
 constexpr double kHighFriction = 48.0;            // degrees: warning 302 above it
 constexpr double kLevelGround = 1.0e-10;          // |theta| at most: no sloping-ground Ka
 constexpr double kSlopeModification = 1.0e-15;    // |theta| above it: the wedge is modified
-constexpr double kSignThreshold = 1.0e-14;        // deflection and slope sign limits
-constexpr double kNoSlopeFactor = 1.0e-20;        // s at most: the wedge is not modified
 constexpr double kDeepOnlySlopeFactor = 1.0e-10;  // s at most: the flow-around value rules
 constexpr double kSmallDeflection = 1.0e-14;      // below it the modulus is k z
 constexpr double kPcfPerPci = 1728.0;
@@ -190,22 +188,6 @@ void Report_Unusual_Friction(RunContext& run) {
   out.Write_Line("The input value for friction angle was used in computations.");
   out.Empty_Lines(1);
   Record_Warning(run.Status, kWarningFriction);
-}
-
-// In the output pass the slope sign follows the converged deflection of load case 1
-// interpolated at the output depth d among the regular nodes (by vertical depth). A depth
-// at or above the first node takes the head deflection; one below the last node the tip's.
-double Output_Depth_Deflection(const RunContext& run, double d) {
-  const PileNodes& nodes = run.Nodes;
-  const int num_nodes = nodes.i_Num_Nodes;
-  for (int m = 1; m <= num_nodes; ++m) {
-    if (nodes.rd_NodeVertDepth[m] < d) continue;
-    if (m == 1) return nodes.rd_Y[1];
-    return nodes.rd_Y[m - 1] + (nodes.rd_Y[m] - nodes.rd_Y[m - 1]) *
-                                   (d - nodes.rd_NodeVertDepth[m - 1]) /
-                                   (nodes.rd_NodeVertDepth[m] - nodes.rd_NodeVertDepth[m - 1]);
-  }
-  return num_nodes >= 1 ? nodes.rd_Y[num_nodes] : 0.0;
 }
 
 // The node values printed in the report block.
@@ -422,15 +404,9 @@ void PY_SandReese(RunContext& run, int j) {
     const double z = Layered_Curve_Depth(run, j, i, x, zt);
 
     // 7.-9. Wedge, slope modification and flow-around resistance.
-    double pst = Sand_Wedge_Resistance(angles, Ka, gamma, z, b);
     double s = 1.0;
-    if (std::fabs(theta) > kSlopeModification) {
-      const double t = std::tan(std::fabs(theta)) * angles.TanBeta;
-      const bool same_sign = (deflection > kSignThreshold && theta > kSignThreshold) ||
-                             (deflection < kSignThreshold && theta < kSignThreshold);
-      s = same_sign ? 1.0 + t : 1.0 - t;
-      if (s > kNoSlopeFactor) pst = Sand_Sloped_Wedge_Resistance(angles, Ka, gamma, z, b, t, s);
-    }
+    double pst =
+        Sand_Wedge_With_Slope(angles, Ka, gamma, z, b, theta, deflection, kSlopeModification, &s);
     const double psd = Sand_Flow_Around_Resistance(angles, gamma, zt, b);
     if (s <= kDeepOnlySlopeFactor && std::fabs(theta) > kDeepOnlySlopeFactor) pst = psd;
 

@@ -14,6 +14,8 @@ namespace {
 constexpr double kQuarterPi = std::numbers::pi / 4.0;
 constexpr double kAtRestCoefficient = 0.4;        // K0
 constexpr double kNoActiveCoefficient = 1.0e-10;  // cos^2 theta - cos^2 phi below it
+constexpr double kSlopeSignThreshold = 1.0e-14;   // deflection and slope sign limits
+constexpr double kNoSlopeFactor = 1.0e-20;        // s at most: the wedge is not modified
 
 }  // namespace
 
@@ -66,6 +68,19 @@ double Sand_Sloped_Wedge_Resistance(const SandAngles& a, double ka, double gamma
           M * a.K0 * z * a.TanBeta * (a.TanPhi * a.SinBeta - a.TanAlpha));
 }
 
+double Sand_Wedge_With_Slope(const SandAngles& a, double ka, double gamma, double z, double b,
+                             double theta, double deflection, double slope_threshold, double* s) {
+  *s = 1.0;
+  double pst = Sand_Wedge_Resistance(a, ka, gamma, z, b);
+  if (!(std::fabs(theta) > slope_threshold)) return pst;
+  const double t = std::tan(std::fabs(theta)) * a.TanBeta;
+  const bool same_sign = (deflection > kSlopeSignThreshold && theta > kSlopeSignThreshold) ||
+                         (deflection < kSlopeSignThreshold && theta < kSlopeSignThreshold);
+  *s = same_sign ? 1.0 + t : 1.0 - t;
+  if (*s > kNoSlopeFactor) pst = Sand_Sloped_Wedge_Resistance(a, ka, gamma, z, b, t, *s);
+  return pst;
+}
+
 double Sand_Flow_Around_Resistance(const SandAngles& a, double gamma, double z, double b) {
   const double tan4 = std::pow(a.TanBeta, 4);
   const double tan8 = std::pow(a.TanBeta, 8);
@@ -79,6 +94,19 @@ void Accumulate_Sand_Layer_Resistance(RunContext& run, int j, int i, double prev
     const SoilLayer& layer1 = run.Problem.Layers[0];
     run.rd_LayerPuSum[1] = value * 0.5 * (layer1.XLayerBottom - layer1.XLayerTop);
   }
+}
+
+double Output_Depth_Deflection(const RunContext& run, double d) {
+  const PileNodes& nodes = run.Nodes;
+  const int num_nodes = nodes.i_Num_Nodes;
+  for (int m = 1; m <= num_nodes; ++m) {
+    if (nodes.rd_NodeVertDepth[m] < d) continue;
+    if (m == 1) return nodes.rd_Y[1];
+    return nodes.rd_Y[m - 1] + (nodes.rd_Y[m] - nodes.rd_Y[m - 1]) *
+                                   (d - nodes.rd_NodeVertDepth[m - 1]) /
+                                   (nodes.rd_NodeVertDepth[m] - nodes.rd_NodeVertDepth[m - 1]);
+  }
+  return num_nodes >= 1 ? nodes.rd_Y[num_nodes] : 0.0;
 }
 
 void Write_Sand_Depth_Note(RunContext& run) {

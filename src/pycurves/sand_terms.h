@@ -50,6 +50,14 @@ double Sand_Wedge_Resistance(const SandAngles& a, double ka, double gamma, doubl
 double Sand_Sloped_Wedge_Resistance(const SandAngles& a, double ka, double gamma, double z,
                                     double b, double t, double s);
 
+// The wedge resistance with the slope modification when |theta| > `slope_threshold`:
+// t = tan|theta| tan(beta); s = 1 + t when the deflection and theta have the same sign
+// (deflection > 1.0E-14 with theta > 1.0E-14, or deflection < 1.0E-14 with theta <
+// 1.0E-14), 1 - t otherwise; the sloped wedge when s > 1.0E-20, the level one otherwise.
+// Without the modification s = 1. Writes s to *s.
+double Sand_Wedge_With_Slope(const SandAngles& a, double ka, double gamma, double z, double b,
+                             double theta, double deflection, double slope_threshold, double* s);
+
 // Flow-around resistance at depth z with the level-ground Ka, whatever the slope:
 // (K0 tan(phi) tan^4(beta) + Ka (tan^8(beta) - 1)) b gamma z.
 double Sand_Flow_Around_Resistance(const SandAngles& a, double gamma, double z, double b);
@@ -58,6 +66,12 @@ double Sand_Flow_Around_Resistance(const SandAngles& a, double gamma, double z, 
 // (Accumulate_Layer_Resistance); in layer 1 with the ground above the pile head it is
 // value * 0.5 * (XLayerBottom(1) - XLayerTop(1)).
 void Accumulate_Sand_Layer_Resistance(RunContext& run, int j, int i, double previous, double value);
+
+// The deflection that gives the slope sign of the wedge at output depth d in the output
+// pass: the converged deflection of load case 1 interpolated among the regular nodes by
+// vertical depth (the first regular node at or below d and the one above it). A depth at or
+// above the first node takes the head deflection; one below the last node the tip's.
+double Output_Depth_Deflection(const RunContext& run, double d);
 
 // The note under the parameters of a printed curve: "This p-y curve is computed using the
 // equivalent depth." or, below rock (i_RockLayersAbove > 0), the three lines saying that

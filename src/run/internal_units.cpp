@@ -28,7 +28,7 @@ std::string_view Trimmed_Soil_Code(int index) {
 // The rock codes whose "cohesion" is the uniaxial compressive strength, given in psi.
 bool Holds_Rock_Strength_In_Psi(int soil_type_index) {
   const std::string_view code = Trimmed_Soil_Code(soil_type_index);
-  return code == "WeakRock" || code == "Vuggy LS";
+  return code == "WeakRock" || code == "Vuggy LS" || code == "MassRock";
 }
 
 template <typename Array>

@@ -201,7 +201,7 @@ struct PilePropertyTable {
 
 struct SoilPropertyPoint {
   double EffectiveUnitWeight = 0.0;
-  double Cohesion = 0.0;       // rock codes WeakRock and Vuggy LS: qu, stress of materials
+  double Cohesion = 0.0;       // rock codes WeakRock, Vuggy LS, MassRock: qu, stress of materials
   double FrictionAngle = 0.0;  // degrees
   double Epsilon50 = 0.0;      // WeakRock: krm
   double JFactor = 0.0;

@@ -18,8 +18,12 @@ constexpr int kEmptyInputError = 125;
 constexpr int kFormatWordLength = 7;
 constexpr std::string_view kKeywordFormatWord = "TAVIKP6";
 
-bool Is_Input_Error(int number) { return number >= 100 && number <= 199; }
-bool Is_Runtime_Error(int number) { return number >= 200 && number <= 299; }
+bool Is_Input_Error(int number) {
+  return number >= 100 && number <= 199;
+}
+bool Is_Runtime_Error(int number) {
+  return number >= 200 && number <= 299;
+}
 
 // Step 5: the input data file must exist; the three output files are created or replaced.
 bool Open_Data_Files(RunContext& run) {
@@ -78,9 +82,10 @@ void Compute(RunContext& run) {
 // Steps 17 to 19.
 void Write_Closing_Lines(RunContext& run) {
   const int error = run.Status.ErrorNumber;
-  const std::string_view closing = Is_Input_Error(error)     ? "The analysis ended due to an input error. "
-                                   : Is_Runtime_Error(error) ? "The analysis ended due to a runtime error. "
-                                                             : std::string_view();
+  const std::string_view closing =
+      Is_Input_Error(error)     ? "The analysis ended due to an input error. "
+      : Is_Runtime_Error(error) ? "The analysis ended due to a runtime error. "
+                                : std::string_view();
   if (!closing.empty()) {
     for (TextChannel* channel : {&run.Messages, &run.Report}) {
       channel->Empty_Lines(1);
@@ -137,26 +142,28 @@ void Stage_Not_Built(RunContext& run, std::string_view what) {
 }
 
 void Run_With_Files(RunContext& run) {
-  if (Open_Data_Files(run)) {
-    if (run.Input.Size_Bytes() < 1) {
-      Refuse_Empty_Input(run);
-    } else {
-      Read_Input_Data(run);
-    }
-    if (!run.Status.Has_Error()) {
-      Set_Unit_Labels(run.Units, run.Problem.IUNITS);
-      run.Report.Restart();
-      Write_Report_Head(run, Local_Time_Now());
-      Write_Plot_Line1(run);
-      Echo_Input(run);
-    }
-    if (!run.Status.Has_Error()) {
-      Convert_To_Internal_Units(run.Problem);
-      Compute(run);
-    }
-    Write_Closing_Lines(run);
-  }
+  if (Open_Data_Files(run)) Run_With_Open_Files(run);
   Close_Data_Files(run);
+}
+
+void Run_With_Open_Files(RunContext& run) {
+  if (run.Input.Size_Bytes() < 1) {
+    Refuse_Empty_Input(run);
+  } else {
+    Read_Input_Data(run);
+  }
+  if (!run.Status.Has_Error()) {
+    Set_Unit_Labels(run.Units, run.Problem.IUNITS);
+    run.Report.Restart();
+    Write_Report_Head(run, Local_Time_Now());
+    Write_Plot_Line1(run);
+    Echo_Input(run);
+  }
+  if (!run.Status.Has_Error()) {
+    Convert_To_Internal_Units(run.Problem);
+    Compute(run);
+  }
+  Write_Closing_Lines(run);
 }
 
 }  // namespace tavik

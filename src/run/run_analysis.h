@@ -11,6 +11,10 @@ namespace tavik {
 // files. The outcome is in run.Status; Run_Return_Value gives the status a host receives.
 void Run_With_Files(RunContext& run);
 
+// The same run on files already open (the input data file in run.Input, the three output
+// channels; a channel left closed drops what is written to it), which stay open.
+void Run_With_Open_Files(RunContext& run);
+
 // Step 7 of a run: reads the format word and hands the file to its reader. Only the keyword
 // format "TAVIKP6" is read; the older positional formats are refused with input error 99.
 void Read_Input_Data(RunContext& run);

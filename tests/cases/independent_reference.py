@@ -5,7 +5,8 @@ It shares nothing with the engine: the pile is a string of Hermite-cubic beam el
 finite differences), the soil a spring at every node with the tributary length of the node,
 and the soil modulus is found by secant iteration on p-y curves written here from the
 published criteria (Matlock 1970 soft clay; Reese, Cox and Koop 1974 sand; API RP-2A sand;
-Reese, Cox and Koop 1975 and Welch and Reese 1972 stiff clays; a linear subgrade). With 2000
+Reese, Cox and Koop 1975 and Welch and Reese 1972 stiff clays; a linear subgrade; Reese 1997
+weak rock; Rollins et al. 2005 liquefied sand). With 2000
 elements the discretisation error is far below the iteration tolerance, so a value of the
 engine (100 increments) within a fraction of a percent of this one confirms the whole chain
 (input, units, curves, solver) independently.
@@ -164,6 +165,40 @@ def piedmont(es0, b):
             return es0 * b * y * (1.0 - math.log(1000.0 * y / b) / (1.0 + math.log(37.5)))
         return 0.21632074 * es0 * b * y2
     return p
+
+
+def weak_rock(qu, em, rqd, krm, b, xr):
+    """Reese (1997) interim weak rock curve: Kir y up to yA, 0.5 pur (y/yrm)^0.25 up to pur.
+    xr is the depth into rock; qu and em in psi, b in inches."""
+    alpha = 1.0 - rqd / 150.0
+    if xr <= 3.0 * b:
+        pur = alpha * qu * b * (1.0 + 1.4 * xr / b)
+        kir = em * (100.0 + 400.0 * xr / (3.0 * b))
+    else:
+        pur = 5.2 * alpha * qu * b
+        kir = 500.0 * em
+    yrm = krm * b
+    ya = (pur / (2.0 * yrm ** 0.25 * kir)) ** 1.333  # the criterion's published exponent
+
+    def p(y):
+        return kir * y if y < ya else min(0.5 * pur * (y / yrm) ** 0.25, pur)
+    return p
+
+
+def liquefied_sand_us(b, z_in):
+    """Rollins et al. (2005) in their units (y in mm, p in kN/m, depth and width in m),
+    converted for inches and lb/in; first layer: the depth is the depth below the ground."""
+    zm, bm = 0.0254 * z_in, 0.0254 * b
+    a = 3.0e-7 * (zm + 1.0) ** 6.05
+    bb = 2.80 * (zm + 1.0) ** 0.11
+    c = 2.85 * (zm + 1.0) ** -0.41
+    pd = 3.81 * math.log(bm) + 5.6
+    lb_per_in_per_kn_per_m = 1000.0 / 4.4482216 * 0.0254  # 1 kN/m = 5.7101 lb/in
+    pl = min(15.0, a * (150.0 * bb) ** c * pd) * lb_per_in_per_kn_per_m
+
+    def p(y):
+        return min(a * (bb * 25.4 * y) ** c * pd * lb_per_in_per_kn_per_m, pl)
+    return p, pl
 
 
 def polyline(points):
@@ -680,10 +715,69 @@ def steel_pipe_soft_clay():
           % (y, m))
 
 
+def weak_rock_socket():
+    """tests/cases/weak_rock_socket.inp: 36 in drilled shaft (E = 3.6e6 psi, I = 82447.96
+    in**4), 20 ft long, through 5 ft of API sand (phi 34, 110 pcf, default k) into weak rock
+    from 5 ft (qu 800 psi, Em 100000 psi, RQD 25 %, krm 0.0002); shears 50 and 150 kips."""
+    b, ei = 36.0, 3.6e6 * 82447.96
+    k = 1.209829e-7 * 34.0 ** 5.694468
+    gamma = 110.0 / 1728.0
+
+    def curves_at(x):
+        if x < 60.0:
+            return api_sand(34.0, gamma, k, b, x)
+        return weak_rock(800.0, 100000.0, 25.0, 0.0002, b, x - 60.0 + 1.0e-8)
+    for shear in (50000.0, 150000.0):
+        y, m = pile_head_response(240.0, ei, curves_at, shear, 0.0, elements=1200)
+        print("shear %8.0f lb: head deflection %.7f in, max moment %.0f in-lb" % (shear, y, m))
+
+
+def liquefied_sand_over_clay():
+    """tests/cases/liquefied_sand_over_clay.inp: 24 in pipe pile (EI = 29e6 x 2549.3), 60 ft,
+    liquefied sand (57.6 pcf) to 10 ft over soft clay (c 1000 psf, 50 pcf, e50 0.01); shear
+    10 kips; nodes every 7.2 in.
+
+    The liquefied sand's upper limit pl summed over its nodes (0 to 115.2 in by trapezoids,
+    plus its value times the 4.8 in left to the layer bottom) is carried by the clay from
+    the surface down to its equivalent depth, found by bisection on the integral of
+    Matlock's shallow resistance (3 c + g z + 0.5 c z / b) b."""
+    h, b = 7.2, 24.0
+    g_sand, g_clay = 57.6 / 1728.0, 50.0 / 1728.0
+    c = 1000.0 / 144.0
+    sand_nodes = [i * h for i in range(17)]  # 0 .. 115.2 in
+    pls = [liquefied_sand_us(b, z)[1] for z in sand_nodes]
+    force = sum((a + b_) * h / 2.0 for a, b_ in zip(pls, pls[1:]))
+    force += pls[-1] * (120.0 - sand_nodes[-1])
+    x1 = 122.4  # first clay node: mean unit weight from the surface there
+    gamma = (g_sand * 120.0 + g_clay * (x1 - 120.0)) / x1
+
+    def integral(zeq, steps=4000):
+        d = zeq / steps
+        return sum(min((3.0 * c + gamma * z + 0.5 * c * z / b) * b, 9.0 * c * b) * d
+                   for z in ((i + 0.5) * d for i in range(steps)))
+    lo, hi = 0.0, 400.0
+    for _ in range(60):
+        mid = 0.5 * (lo + hi)
+        lo, hi = (mid, hi) if integral(mid) < force else (lo, mid)
+    zeq = 0.5 * (lo + hi)
+    print("liquefied sand resistance %.1f lb, equivalent depth of the clay top %.3f in"
+          % (force, zeq))
+
+    def curves_at(x):
+        if x < 120.0:
+            return liquefied_sand_us(b, x)[0]
+        gamma_x = (g_sand * 120.0 + g_clay * (x - 120.0)) / x
+        return soft_clay_static(c, gamma_x, 0.01, b, x - 120.0 + zeq)
+    y, m = pile_head_response(720.0, PIPE_EI, curves_at, 10000.0, 0.0, elements=100)
+    print("shear 10000 lb: head deflection %.6f in, max moment %.0f in-lb" % (y, m))
+
+
 CASES = {
     "steel_pipe_soft_clay": steel_pipe_soft_clay,
     "prestressed_pile_soft_clay": prestressed_pile_soft_clay,
     "drilled_shaft_soft_clay": drilled_shaft_soft_clay,
+    "weak_rock_socket": weak_rock_socket,
+    "liquefied_sand_over_clay": liquefied_sand_over_clay,
     "soft_clay_under_sand": soft_clay_under_sand,
     "soft_clay_pipe_pile": soft_clay_pipe_pile,
     "sand_api_pipe_pile": sand_api_pipe_pile,

@@ -102,6 +102,16 @@ TEST(EchoSoilLayers, ExtraLinesOfEachCode) {
                           "  6.0000E+04 lbs/in**2")})},
       {"vuggy limestone", [](SoilLayer& l) { l.SoilTypeIndex = kVuggyLS; },
        Layer_Two(" is strong rock (vuggy limestone)", {})},
+      {"massive rock",
+       [](SoilLayer& l) {
+         l.SoilTypeIndex = kMassRock;
+         l.SubgradeModulusTop = 1.0e6;
+         l.SubgradeModulusBottom = 2.0e6;
+       },
+       Layer_Two(
+           " is massive rock, p-y criteria by Liang et al., 2009",
+           {Labelled_Line("Intact modulus of rock at top of layer", "  1.0000E+06 lbs/in**2"),
+            Labelled_Line("Intact modulus of rock at bottom of layer", "  2.0000E+06 lbs/in**2")})},
       {"cemented silt", [](SoilLayer& l) { l.SoilTypeIndex = kCemSilt; },
        Layer_Two(" is cemented silt with cohesion and friction", kDefaultKNote)},
       // F12.1 of 100 and 200.
@@ -166,17 +176,14 @@ TEST(EchoSoilLayers, ExtraLinesOfEachCode) {
 
 // Massive rock and frozen soil write nothing in the layering block; the block still ends with
 // the extent below the tip.
-TEST(EchoSoilLayers, MassRockAndFrozenSoilWriteNothing) {
-  for (int code : {kMassRock, kFrzSoil}) {
-    const ReadResult result =
-        Run_Echo(kUnitsUSCustomary, [&](ProblemData& p) { p.Layers[1].SoilTypeIndex = code; });
-    EXPECT_TRUE(Contains_Lines(
-        result.report,
-        {Labelled_Line("Distance from top of pile to bottom of layer", "      20.000 ft"), "", "",
-         "(Depth of lowest layer extends   10.00 ft below pile tip)", ""}))
-        << code;
-    for (const std::string& line : result.report) EXPECT_NE(line.rfind("Layer 2", 0), 0u) << code;
-  }
+TEST(EchoSoilLayers, FrozenSoilWritesNothing) {
+  const ReadResult result =
+      Run_Echo(kUnitsUSCustomary, [&](ProblemData& p) { p.Layers[1].SoilTypeIndex = kFrzSoil; });
+  EXPECT_TRUE(Contains_Lines(
+      result.report,
+      {Labelled_Line("Distance from top of pile to bottom of layer", "      20.000 ft"), "", "",
+       "(Depth of lowest layer extends   10.00 ft below pile tip)", ""}));
+  for (const std::string& line : result.report) EXPECT_NE(line.rfind("Layer 2", 0), 0u);
 }
 
 // A profile ending 5 ft below a 60 ft pile prints 5.00 ft (F7.2).
@@ -237,6 +244,16 @@ TEST(EchoSoilSummary, ColumnsFilledByCode) {
        Summary_Row(Lead(2, "Weak Rock"),
                    {depth, weight, kUnused, kUnused, "  1000.000", "    50.000", kUnused, kUnused,
                     kUnused, "  default ", "  5.00E-04", kUnused, kUnused, kUnused})},
+      // Massive rock: qu, the RQD column (not read, 0) and Ei in the rock mass column.
+      {"massive rock",
+       [](SoilLayer& l) {
+         l.SoilTypeIndex = kMassRock;
+         l.Top.Cohesion = 5000.0;
+         l.SubgradeModulusTop = 2000.0;
+       },
+       Summary_Row(Lead(2, "Hard Rock"),
+                   {depth, weight, kUnused, kUnused, "  5000.000", "      0.00", kUnused, kUnused,
+                    kUnused, "  2000.000", kUnused, kUnused, kUnused, kUnused})},
       {"cemented silt, k given",
        [](SoilLayer& l) {
          l.SoilTypeIndex = kCemSilt;

@@ -151,8 +151,14 @@ std::vector<CodeCase> Code_Cases() {
        "11 12 13 14\n21 22 23 24\n",
        {.EffectiveUnitWeight = 11, .Cohesion = 12, .Epsilon50 = 13, .JFactor = 14},
        {.EffectiveUnitWeight = 21, .Cohesion = 22, .Epsilon50 = 23, .JFactor = 24}},
+      {"MassRock: gamma, qu, Ei",
+       16,
+       "11 12 13\n21 22 23\n",
+       {.EffectiveUnitWeight = 11, .Cohesion = 12},
+       {.EffectiveUnitWeight = 21, .Cohesion = 22},
+       13,
+       23},
       // No property lines: the next line after the heading belongs to what follows.
-      {"MassRock: no property lines", 16, "", {}, {}},
       {"Frz Soil: no property lines", 17, "", {}, {}},
   };
 }

@@ -13,7 +13,9 @@ const std::string kRule(80, '-');
 
 // Writes the summary of `status` to a fresh report file and returns the file's lines.
 std::vector<std::string> Summary_Lines(const RunStatus& status) {
-  const std::string path = ::testing::TempDir() + "warning_summary_test.txt";
+  // One file per test: CTest runs the tests of this file in parallel processes.
+  const std::string path = ::testing::TempDir() + "warning_summary_" +
+                           ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
   {
     TextChannel report;
     EXPECT_TRUE(report.Open(path));
