@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 
 #include "echo/echo_blocks.h"
@@ -38,11 +39,11 @@ LoadTypeLayout Layout_Of(int load_type) {
   }
 }
 
-// One blank and the label, padded with blanks to `width` characters. A label longer than
-// the piece (in-lb/rad) is written whole rather than cut.
+// One blank and the label in a piece of exactly `width` characters: padded with blanks, or
+// cut when longer (" in-lb/rad" becomes " in-lb/ra"), so that the columns after it stay put.
 void Write_Unit_Piece(FortranLine& line, std::string_view label, int width) {
-  line.A(" ").A(label);
-  line.X(width - 1 - static_cast<int>(label.size()));
+  const std::size_t room = static_cast<std::size_t>(width) - 1;
+  line.A(" ").A(label.substr(0, room)).X(static_cast<int>(room - std::min(room, label.size())));
 }
 
 std::string First_Unit(int load_type, const UnitLabels& units) {

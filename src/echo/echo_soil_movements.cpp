@@ -33,7 +33,7 @@ void Echo_Soil_Movements(RunContext& run) {
       .T(kDepthUnitColumn)
       .A(Trimmed(run.Units.c_UnitDepth))
       .T(kMovementUnitColumn)
-      .A(Trimmed(run.Units.c_UnitLength.substr(0, kUnitPieceLength)));
+      .A(run.Units.c_UnitLength.substr(0, kUnitPieceLength));
   report.End_Line();
   report.Write_Line("-----     ----------    -------------");
   const int points = Within_Capacity(table.NumPoints, kMaxSoilMovementPoints);

@@ -150,7 +150,8 @@ TEST(EchoLoadingType, CyclicWithItsCycles) {
 
 // Load types 3, 4 and 5. Write_Real(x, 12): 5000 and 0.5 -> F11.5; 5E7 and 100000 -> F11.0;
 // -0.01 -> F11.5. Write_Real(x, 15): 0 -> F14.7; 50000 -> F14.0. The unit of a rotational
-// stiffness (in-lb/rad) is one column longer than its 9-column piece and is written whole.
+// stiffness (in-lb/rad) is one column longer than its 9-column piece and is cut to it, so
+// that the axial thrust stays in columns 64 to 78.
 TEST(EchoPileHeadLoads, RowsOfEachLoadType) {
   const ReadResult result = Run_Echo(kUnitsUSCustomary, [](ProblemData& p) {
     p.NumLoadCases = 3;
@@ -170,7 +171,7 @@ TEST(EchoPileHeadLoads, RowsOfEachLoadType) {
        " lbs   "
        "R = "
        "   50000000."
-       " in-lb/rad"
+       " in-lb/ra"
        "      0.0000000",
        "   2"
        "     4     y = "
@@ -262,6 +263,18 @@ TEST(EchoTables, OptionalTablesWithTheirRows) {
   EXPECT_TRUE(Contains_Lines(result.report,
                              {"- Analysis uses p-y multiplers for group action",
                               "- Analysis uses tip shear resistance for short pile or shaft"}));
+}
+
+// In SI the movement column's unit is the first two characters of the length label, "m "
+// with its blank.
+TEST(EchoTables, SoilMovementHeadInSI) {
+  const ReadResult result = Run_Echo(kUnitsSI, [](ProblemData& p) {
+    p.SoilMovement.NumPoints = 2;
+    p.SoilMovement.Depth[1] = 6.0;
+    p.SoilMovement.Value[0] = 0.01;
+  });
+  EXPECT_TRUE(Contains_Lines(result.report, {"Point       Depth X     Soil Movement",
+                                             Placed_Line({{2, "No."}, {16, "m"}, {31, "m "}})}));
 }
 
 TEST(EchoTables, SoilMovementOfOnePointIsNotEchoed) {
