@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "lrfd/lrfd.h"
 #include "run/report_writers.h"
 
 namespace tavik {
@@ -133,6 +134,7 @@ void Write_Response_Summary(RunContext& run) {
         .A(label);
     run.Plot.End_Line();
   }
+  if (lrfd) Write_LRFD_Performance(run);
 }
 
 }  // namespace tavik

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 
+#include "lrfd/lrfd.h"
 #include "profile/pile_discretisation.h"
 #include "pycurves/current_soil.h"
 
@@ -103,7 +104,7 @@ void Start_Pile_Discretisation(RunContext& run) {
 // Discretise_Pile: reads rd_PileLength and i_Num_Increments of run.Nodes, the batter angle,
 // the distributed load and soil movement profiles and the pile property table; writes the
 // node depths, rd_NodeLoad (without LRFD), rd_NodeEI, rd_NodeSoilMove, i_NodeSection and the
-// layer node ranges.
+// layer node ranges; with LRFD the distributed load of each load type at the nodes.
 void Discretise_Pile(RunContext& run) {
   PileNodes& nodes = run.Nodes;
   if (!Increments_Fit(run, nodes.i_Num_Increments)) return;
@@ -131,6 +132,8 @@ void Discretise_Pile(RunContext& run) {
   } else {
     std::fill(nodes.rd_NodeSoilMove.begin(), nodes.rd_NodeSoilMove.end(), 0.0);
   }
+  // With LRFD each load case takes its node loads from the factored load groups.
+  if (problem.Options.UseLRFD) LRFD_Distributed_Loads(run);
 }
 
 // Assign_Section_To_Nodes(N): reads the stations of the pile property table and

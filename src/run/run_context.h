@@ -10,6 +10,7 @@
 
 #include "analysis/analysis_state.h"
 #include "input/input_file.h"
+#include "lrfd/lrfd_state.h"
 #include "profile/pile_nodes.h"
 #include "pycurves/current_soil.h"
 #include "run/problem_data.h"
@@ -33,10 +34,10 @@ struct RunContext {
   ProblemData Problem;
   RunStatus Status;
   UnitLabels Units;
-  InputFile Input;        // the input data file
-  TextChannel Report;     // the output report
-  TextChannel Plot;       // the plot output file
-  TextChannel Messages;   // the runtime message file
+  InputFile Input;               // the input data file
+  TextChannel Report;            // the output report
+  TextChannel Plot;              // the plot output file
+  TextChannel Messages;          // the runtime message file
   std::FILE* Console = nullptr;  // messages before the files are open; null: standard error
 
   // The discretised pile (rebuilt per load case and per trial length).
@@ -45,8 +46,8 @@ struct RunContext {
   LayerIntArray i_TopNodeInLayer{};
   LayerIntArray i_BottomNodeInLayer{};
   // Bookkeeping of the p-y criteria and the layering correction, per layer j.
-  LayerArray rd_LayerPuSum{};       // ultimate resistance integrated over the layer's nodes
-  LayerArray rd_LayerKeptPuSum{};   // sum kept by the liquefied-sand criterion (else 0)
+  LayerArray rd_LayerPuSum{};      // ultimate resistance integrated over the layer's nodes
+  LayerArray rd_LayerKeptPuSum{};  // sum kept by the liquefied-sand criterion (else 0)
   LayerArray rd_LayerEqDepth = Filled_Layer_Array(kUnsetEquivalentDepth);
   LayerFlagArray b_BelowRockLayer{};  // layer processed after a rock-type layer
   int i_RockLayersAbove = 0;          // rock-type layers processed so far in this pass
@@ -60,6 +61,8 @@ struct RunContext {
 
   // The bending-stiffness tables of the sections, filled once before the first load case.
   SectionEITables EITables;
+  // The LRFD load sums, factored combinations and per-type node loads (UseLRFD only).
+  LrfdState Lrfd;
   // The working state of the lateral analysis (load case in force, solver, response,
   // values kept per load case).
   LateralAnalysisState Analysis;
