@@ -4,15 +4,27 @@
 // over repetitions); and the finite-difference solution alone at 100 to 500 increments,
 // whose cost must grow linearly with the number of nodes (banded recurrence, O(N)).
 //
+// The pile-head studies after those load cases (the stiffness matrix, the length study of
+// load case 3) are reported as the time per study case, to compare with the time per load
+// case: a study is a string of analyses of the same kind.
+//
 // The counter allocs_per_iteration counts heap allocations made inside the iteration loop
 // of one load case (solve, progress line, p-y moduli, EI update) once the run's text
 // buffers have their size, which must be zero.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <string>
 
 #include "analysis/analyse_load_cases.h"
+#include "analysis/head_stiffness_matrix.h"
 #include "analysis/lateral_analysis.h"
+#include "analysis/pile_length_study.h"
 #include "analysis/solve_beam_column.h"
 #include "counting_allocator.h"
 #include "profile/pile_discretisation.h"
@@ -143,6 +155,94 @@ void BM_LateralAnalysis(benchmark::State& state) {
       Counter(static_cast<double>(allocations) / (loop_iterations ? loop_iterations : 1));
 }
 BENCHMARK(BM_LateralAnalysis)
+    ->Arg(100)
+    ->Arg(500)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+
+// The load cases of the run once (setup, not timed), for the studies that follow them.
+std::unique_ptr<RunContext> Analysed_Run(int increments) {
+  auto run = Make_Run(increments);
+  tavik::Run_Lateral_Analysis(*run);
+  return run;
+}
+
+// Solutions and iterations of one call of `study` after the load cases, counted from the
+// progress lines of the run-message file (one per iteration, the counter restarting at 1
+// for each solution).
+struct StudyCount {
+  long long solutions = 0;
+  long long iterations = 0;
+};
+StudyCount Count_Study(int increments, void (*study)(RunContext&)) {
+  auto run = Analysed_Run(increments);
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            ("tavik_bench_" + std::to_string(::getpid()) + ".msg"))
+                               .string();
+  run->Messages.Open(path);
+  study(*run);
+  run->Messages.Close();
+  StudyCount count;
+  std::ifstream in(path);
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("Analysis Case ", 0) != 0) continue;
+    ++count.iterations;
+    if (line.find("Iteration 1,") != std::string::npos) ++count.solutions;
+  }
+  std::filesystem::remove(path);
+  return count;
+}
+
+// Runs `study` after the load cases; counters: seconds per study case (one analysis of the
+// study) and per iteration, the iterations and the heap allocations per study case.
+void Time_Study(benchmark::State& state, void (*study)(RunContext&)) {
+  const int increments = static_cast<int>(state.range(0));
+  const StudyCount count = Count_Study(increments, study);
+  auto run = Analysed_Run(increments);
+  long long calls = 0;
+  for (auto _ : state) {
+    study(*run);
+    if (run->Status.Has_Error()) {
+      state.SkipWithError("the study ended on an error");
+      break;
+    }
+    ++calls;
+  }
+  // Heap allocations of one more call, the channels' line buffers having their size.
+  const long long before = tavik_bench::Allocation_Count();
+  study(*run);
+  const long long allocations = tavik_bench::Allocation_Count() - before;
+  using benchmark::Counter;
+  state.counters["allocs_per_study_case"] = Counter(
+      static_cast<double>(allocations) / static_cast<double>(std::max(1LL, count.solutions)));
+  state.counters["per_study_case"] =
+      Counter(static_cast<double>(calls * count.solutions), Counter::kIsRate | Counter::kInvert);
+  state.counters["per_iteration"] =
+      Counter(static_cast<double>(calls * count.iterations), Counter::kIsRate | Counter::kInvert);
+  state.counters["iterations_per_case"] = Counter(
+      static_cast<double>(count.iterations) / static_cast<double>(std::max(1LL, count.solutions)));
+}
+
+// The pile-head stiffness matrix after the five load cases: twenty analyses, ten fixed-head
+// shears up to the 5 kips of load case 1 and ten restrained-head moments up to the default
+// 100 in-lbs.
+void BM_HeadStiffnessMatrix(benchmark::State& state) {
+  Time_Study(state, [](RunContext& run) { tavik::Compute_Head_Stiffness_Matrix(run); });
+}
+BENCHMARK(BM_HeadStiffnessMatrix)
+    ->Arg(100)
+    ->Arg(500)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+
+// The pile-length study of load case 3 (15 kips): trial lengths from the input length down
+// until one fails to converge or deflects too far.
+void BM_PileLengthStudy(benchmark::State& state) {
+  Time_Study(state, [](RunContext& run) { tavik::Pile_Length_Study(run, 3); });
+}
+BENCHMARK(BM_PileLengthStudy)
     ->Arg(100)
     ->Arg(500)
     ->Unit(benchmark::kMillisecond)

@@ -3,9 +3,11 @@
 #include <cmath>
 
 #include "analysis/form_soil_moduli.h"
+#include "analysis/head_stiffness_matrix.h"
 #include "analysis/load_case_report.h"
 #include "analysis/nonlinear_ei.h"
 #include "analysis/pending_stages.h"
+#include "analysis/pile_length_study.h"
 #include "analysis/response_summary.h"
 #include "analysis/solve_beam_column.h"
 #include "profile/pile_discretisation.h"
@@ -244,6 +246,18 @@ IterationOutcome Iterate_Load_Case(RunContext& run, int case_number, bool check_
   return IterationOutcome::kNotConverged;
 }
 
+IterationOutcome Solve_Case(RunContext& run, const LoadCase& load_case, int case_number,
+                            bool check_thin_layers) {
+  run.Analysis.Iteration = 0;
+  Clear_Deflections(run.Nodes);
+  Set_Trial_Soil_Moduli(run);
+  if (run.Status.Has_Error()) return IterationOutcome::kError;
+  Set_Head_Conditions(run, load_case);
+  Update_EI_For_Case(run);
+  if (run.Status.Has_Error()) return IterationOutcome::kError;
+  return Iterate_Load_Case(run, case_number, check_thin_layers);
+}
+
 void Analyse_Load_Case(RunContext& run, int c) {
   LateralAnalysisState& state = run.Analysis;
   ProblemData& problem = run.Problem;
@@ -253,24 +267,17 @@ void Analyse_Load_Case(RunContext& run, int c) {
   run.Nodes.rd_PileLength = state.SavedPileLength;
   Discretise_Pile(run);
   if (run.Status.Has_Error()) return;
-  state.Iteration = 0;
   run.Messages.Line().A("Computing lateral response of pile for load number ").I(c, 0);
   run.Messages.End_Line();
   Clear_Warning_Tallies(run.Status);
-  Clear_Deflections(run.Nodes);
-  Set_Trial_Soil_Moduli(run);
-  if (run.Status.Has_Error()) return;
-  Set_Head_Conditions(run, load_case);
   LoadCaseSummary& kept = state.Cases[c];
   kept = LoadCaseSummary{};
   kept.LoadType = load_case.LoadType;
   kept.Condition1 = load_case.Condition1;
   kept.Condition2 = load_case.Condition2;
   kept.AxialThrust = load_case.AxialThrust;
-  Update_EI_For_Case(run);
-  if (run.Status.Has_Error()) return;
 
-  const IterationOutcome outcome = Iterate_Load_Case(run, c, true);
+  const IterationOutcome outcome = Solve_Case(run, load_case, c, true);
   kept.Iterations = state.Iteration;
   switch (outcome) {
     case IterationOutcome::kError:
@@ -337,12 +344,7 @@ void Analyse_Load_Cases(RunContext& run) {
   if (problem.Options.ComputeKmatrix) {
     run.Messages.Write_Line("Computing pile-head stiffness matrix components.");
     run.Messages.Empty_Lines(1);
-    const LoadCase first_case = problem.LoadCases[0];
     Compute_Head_Stiffness_Matrix(run);
-    problem.LoadCases[0].LoadType = first_case.LoadType;
-    problem.LoadCases[0].Condition1 = first_case.Condition1;
-    problem.LoadCases[0].Condition2 = first_case.Condition2;
-    problem.LoadCases[0].AxialThrust = first_case.AxialThrust;
   }
 }
 

@@ -44,6 +44,14 @@ void Set_Head_Conditions(RunContext& run, const LoadCase& load_case);
 // check_thin_layers, the thin-layer check runs in the first iteration.
 IterationOutcome Iterate_Load_Case(RunContext& run, int case_number, bool check_thin_layers);
 
+// One case on the pile as discretised, from cleared deflections to the end of its
+// iteration: trial soil moduli, the head conditions and thrust of `load_case`, the initial
+// EI for that thrust, then Iterate_Load_Case. Shared by the load cases and the pile-head
+// studies, which differ only in what they do before and after. kError when an error was
+// raised (its message is written); no other outcome raises one.
+IterationOutcome Solve_Case(RunContext& run, const LoadCase& load_case, int case_number,
+                            bool check_thin_layers);
+
 }  // namespace tavik
 
 #endif  // TAVIK_ANALYSIS_ANALYSE_LOAD_CASES_H

@@ -115,6 +115,35 @@ struct LoadCaseSummary {
   int Iterations = 0;       // iterations the case took
 };
 
+// The pile-head stiffness matrix: ten fixed-head cases under growing shear (K22, K32) and ten
+// cases of restrained head deflection under growing moment (K23, K33), element i = load
+// level i (1 to 10). Secant stiffnesses in the run's units: force/length, moment/length,
+// force/radian, moment/radian. Valid once Computed is set.
+inline constexpr int kStiffnessLoadLevels = 10;
+struct HeadStiffnessMatrix {
+  bool Computed = false;
+  std::array<double, kStiffnessLoadLevels + 1> Shear{};   // applied shear of case i
+  std::array<double, kStiffnessLoadLevels + 1> Moment{};  // applied moment of case 10 + i
+  std::array<double, kStiffnessLoadLevels + 1> K22{};
+  std::array<double, kStiffnessLoadLevels + 1> K23{};
+  std::array<double, kStiffnessLoadLevels + 1> K32{};
+  std::array<double, kStiffnessLoadLevels + 1> K33{};
+};
+
+// The pile-head deflection against pile length of one load case: the points recorded for
+// the trial lengths that converged within the limits, longest first.
+inline constexpr int kLengthStudyTrials = 20;
+struct LengthStudyPoint {
+  double PileLength = 0.0;
+  double HeadDeflection = 0.0;
+  double MaxMoment = 0.0;  // signed
+  double MaxShear = 0.0;   // signed
+};
+struct LengthStudyCurve {
+  int NumPoints = 0;
+  std::array<LengthStudyPoint, kLengthStudyTrials> Points{};  // element p - 1 = point p
+};
+
 // State of the equilibrium check, carried from one segment to the next.
 struct EquilibriumCheck {
   double Ma = 0.0;           // moment at the upper node of the segment
@@ -156,8 +185,10 @@ struct LateralAnalysisState {
   bool b_AnyCurvatureBeyondCurve = false;
 
   // Set only while the pile-head stiffness matrix is computed: the per-case report blocks
-  // are then not written.
+  // are then not written, and Cases[1 .. 20] receive the values of the stiffness cases.
   bool b_StiffnessMatrixMode = false;
+  HeadStiffnessMatrix HeadStiffness;
+  std::array<LengthStudyCurve, kMaxLoadCases + 1> LengthStudies{};  // element c = load case c
   // The number of p-y output depths, held here while the load cases run (the criteria see
   // zero output depths during the analysis).
   int SavedNumPyOutputDepths = 0;

@@ -35,12 +35,6 @@ double Printed(double x) {
   return std::fabs(x) < kPrintAsZeroBelow ? 0.0 : x;
 }
 
-// "in-lbs", "m-kN", "L-F": the moment unit of the imbalance lines.
-std::string Moment_Unit(const UnitLabels& units) {
-  return std::string(Trimmed(units.c_UnitLength)) + std::string(units.c_UnitDash) +
-         std::string(Trimmed(units.c_UnitForce3));
-}
-
 void Write_Header(RunContext& run, int c) {
   TextChannel& out = run.Report;
   out.Empty_Lines(2);
@@ -267,7 +261,7 @@ void Write_Output_Summary(RunContext& run, int c) {
 void Write_Imbalance_Warning(RunContext& run, TextChannel& out, bool message_file) {
   const EquilibriumCheck& check = run.Analysis.Equilibrium;
   const bool us = Is_US(run);
-  const std::string moment_unit = Moment_Unit(run.Units);
+  const std::string moment_unit = Length_Force_Moment_Unit(run.Units);
   const std::string_view force_unit = Trimmed(run.Units.c_UnitForce);
   out.Empty_Lines(2);
   if (message_file) {
@@ -397,6 +391,7 @@ void Write_Load_Case_Results(RunContext& run, int c) {
   const PileNodes& nodes = run.Nodes;
   const int n = nodes.i_Num_Nodes;
   const bool stiffness_mode = state.b_StiffnessMatrixMode;
+  // A stiffness-matrix case is recorded, not reported.
   const bool full_report = !options.PrintSummaryOnly && !stiffness_mode;
   const bool nonlinear_ei = options.ICOM > kComputeEIOnly;
 
@@ -436,7 +431,7 @@ void Write_Load_Case_Results(RunContext& run, int c) {
     if (!stiffness_mode) Write_Line10(run, i);
     if (table && (i - 1) % print_increment == 0) Write_Table_Row(run, i);
   }
-  if (!options.PrintSummaryOnly && options.ICOM == kFullAnalysis) {
+  if (full_report && options.ICOM == kFullAnalysis) {
     TextChannel& out = run.Report;
     out.Empty_Lines(1);
     out.Write_Line(
@@ -453,7 +448,7 @@ void Write_Load_Case_Results(RunContext& run, int c) {
   kept.MaxMomentDepth = state.Maxima.MomentDepth;
   kept.MaxShear = state.Maxima.Shear;
   kept.MaxShearDepth = state.Maxima.ShearDepth;
-  if (!options.PrintSummaryOnly) Write_Output_Summary(run, c);
+  if (full_report) Write_Output_Summary(run, c);
 }
 
 }  // namespace tavik

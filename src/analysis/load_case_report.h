@@ -12,8 +12,8 @@ namespace tavik {
 // every node, checks the equilibrium segment by segment, and stores the pile-head values and
 // maxima of the case in run.Analysis.Cases[c]. Report blocks follow the options
 // PrintSummaryOnly and PrintIncrement; in general units the head conditions, the table
-// header and the output summary are left out. Nothing but the plot records and the kept
-// values in stiffness-matrix mode.
+// header and the output summary are left out. In stiffness-matrix mode only the kept values
+// are written (and the equilibrium warning when the imbalance is too large).
 void Write_Load_Case_Results(RunContext& run, int c);
 
 // One step of the equilibrium check, for the segment between nodes i - 2 and i - 1

@@ -46,4 +46,10 @@ std::string_view Trimmed(std::string_view label) {
   return end == std::string_view::npos ? std::string_view() : label.substr(0, end + 1);
 }
 
+std::string Length_Force_Moment_Unit(const UnitLabels& labels) {
+  std::string unit(Trimmed(labels.c_UnitLength));
+  unit.append(labels.c_UnitDash).append(Trimmed(labels.c_UnitForce3));
+  return unit;
+}
+
 }  // namespace tavik

@@ -34,6 +34,10 @@ void Set_Unit_Labels(UnitLabels& labels, int iunits);
 // The label without its trailing blanks, as writers use it after a number.
 std::string_view Trimmed(std::string_view label);
 
+// The moment unit of the analysis messages and study reports, length-dash-force: "in-lbs",
+// "m-kN", "L-F".
+std::string Length_Force_Moment_Unit(const UnitLabels& labels);
+
 }  // namespace tavik
 
 #endif  // TAVIK_RUN_UNIT_LABELS_H

@@ -8,8 +8,6 @@
 
 namespace tavik::testing {
 
-namespace {}  // namespace
-
 void Set_Problem(RunContext& run, const PileSetup& setup) {
   ProblemData& p = run.Problem;
   p.IUNITS = setup.iunits;
@@ -46,11 +44,12 @@ void Set_Problem(RunContext& run, const PileSetup& setup) {
     t.PileInertia[k] = setup.inertia;
     t.PileModulus[k] = setup.ei / setup.inertia;
   }
-  p.GroundSurfaceDepth = 0.0;
+  p.GroundSurfaceDepth = setup.ground_depth;
+  p.PileBatterAngle = setup.batter;
   p.i_Number_of_Layers = 1;
   SoilLayer& layer = p.Layers[0];
   layer.SoilTypeIndex = setup.soil_index;
-  layer.XLayerTop = 0.0;
+  layer.XLayerTop = setup.ground_depth;
   layer.XLayerBottom = setup.length * 1.2;
   for (SoilPropertyPoint* point : {&layer.Top, &layer.Bottom}) {
     point->EffectiveUnitWeight = setup.unit_weight;
@@ -65,7 +64,7 @@ void Set_Problem(RunContext& run, const PileSetup& setup) {
   o.PrintPYCurves = p.NumPyOutputDepths > 0;
 }
 
-AnalysisRun Run_Lateral(const PileSetup& setup) {
+AnalysisRun Run_Lateral(const PileSetup& setup, const std::function<void(RunContext&)>& after) {
   AnalysisRun result;
   result.run = std::make_unique<RunContext>();
   RunContext& run = *result.run;
@@ -75,6 +74,7 @@ AnalysisRun Run_Lateral(const PileSetup& setup) {
   run.Messages.Open(dir.File("case.msg"));
   Set_Problem(run, setup);
   Run_Lateral_Analysis(run);
+  if (after) after(run);
   run.Report.Close();
   run.Plot.Close();
   run.Messages.Close();

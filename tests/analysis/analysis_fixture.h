@@ -3,6 +3,7 @@
 #ifndef TAVIK_TESTS_ANALYSIS_ANALYSIS_FIXTURE_H
 #define TAVIK_TESTS_ANALYSIS_ANALYSIS_FIXTURE_H
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,6 +41,8 @@ struct PileSetup {
   int section_type = kElastic;
   bool compute_kmatrix = false;
   bool use_lrfd = false;
+  double ground_depth = 0.0;  // depth of the ground surface (top of the layer) below the head
+  double batter = 0.0;        // pile batter angle, radians
   std::vector<double> py_output_depths;  // depths of printed p-y curves
   std::vector<LoadCase> cases;
 };
@@ -57,8 +60,10 @@ struct AnalysisRun {
 };
 
 // Runs the full lateral analysis of the setup with its three output files in a scratch
-// folder, and collects the lines written.
-AnalysisRun Run_Lateral(const PileSetup& setup);
+// folder, and collects the lines written. `after`, when given, runs on the context once the
+// analysis has ended, with the files still open (to call a stage again on changed data).
+AnalysisRun Run_Lateral(const PileSetup& setup,
+                        const std::function<void(RunContext&)>& after = nullptr);
 
 // Nodes of a uniform pile set directly (no soil layers): n increments over `length`, EI and
 // soil modulus k at every node, no distributed load; the section is elastic.

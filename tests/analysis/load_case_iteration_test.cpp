@@ -256,24 +256,6 @@ TEST(LoadCaseIteration, MissingStagesEndTheRunInOrder) {
   PileSetup setup;
   setup.cases = {{kLoadShearMoment, 10000.0, 0.0, 0.0, false}};
 
-  PileSetup study = setup;
-  study.cases[0].b_PileLengthStudy = true;
-  const AnalysisRun length_study = Run_Lateral(study);
-  EXPECT_EQ(length_study.error(), 999);
-  EXPECT_NE(Find_Line(length_study.report,
-                      "This build of Tavik cannot yet compute the pile-head deflection against "
-                      "pile length (load case 1)."),
-            -1);
-  // The case itself was analysed and reported first.
-  EXPECT_NE(Find_Line(length_study.report, "Output Summary for Load Case No. 1:"), -1);
-
-  PileSetup matrix = setup;
-  matrix.compute_kmatrix = true;
-  const AnalysisRun stiffness = Run_Lateral(matrix);
-  EXPECT_EQ(stiffness.error(), 999);
-  EXPECT_NE(Find_Line(stiffness.report, "Summary of Pile Response(s)"), -1);
-  EXPECT_NE(Find_Line(stiffness.messages, "Computing pile-head stiffness matrix components."), -1);
-
   PileSetup lrfd = setup;
   lrfd.use_lrfd = true;
   EXPECT_EQ(Run_Lateral(lrfd).error(), 999);

@@ -18,6 +18,7 @@ name to print the head deflection and the maximum moment of every load case:
 """
 
 import math
+import struct
 import sys
 
 
@@ -242,12 +243,15 @@ def solve_banded_spd(a, rhs, half):
     return x
 
 
-def pile_head_response(length, ei, curves_at, shear, moment, elements=2000,
+def pile_head_solution(length, ei, curves_at, shear, moment, head="free", elements=2000,
                        tolerance=1.0e-7, max_iterations=500):
-    """Free-headed pile of constant EI, shear and moment at the head, free tip.
+    """Pile of constant EI with a free tip, loaded at its head.
 
-    curves_at(x) returns the p-y curve of the node at depth x. Returns (head deflection,
-    maximum |moment|)."""
+    head "free": shear and moment applied; "fixed": shear applied, head rotation 0;
+    "restrained": moment applied, head deflection 0. curves_at(x) returns the p-y curve of
+    the node at depth x. Returns a dict: head deflection y0, head rotation theta0, maximum
+    |moment| mmax, and the magnitudes of the reactions at the head, moment_reaction (fixed)
+    and shear_reaction (restrained), from the end forces of the first element."""
     n = elements
     h = length / n
     xs = [i * h for i in range(n + 1)]
@@ -261,6 +265,9 @@ def pile_head_response(length, ei, curves_at, shear, moment, elements=2000,
             [-12.0, -6.0 * h, 12.0, -6.0 * h],
             [6.0 * h, 2.0 * h * h, -6.0 * h, 4.0 * h * h]]
     f = ei / h ** 3
+    # The head degree of freedom held at zero: the rotation of a fixed head, the deflection
+    # of a restrained one.
+    held = {"free": None, "fixed": 1, "restrained": 0}[head]
     for _ in range(max_iterations):
         for i in range(n + 1):
             yy = max(abs(y[i]), 1.0e-9)
@@ -279,6 +286,11 @@ def pile_head_response(length, ei, curves_at, shear, moment, elements=2000,
         # The engine's moment is positive when it bends the head towards the shear; a
         # rotation positive towards +y at depth gives the same sign here.
         rhs[1] = -moment
+        if held is not None:
+            for i in range(4):
+                a[i].pop(held, None)
+            a[held] = {held: 1.0}
+            rhs[held] = 0.0
         sol = solve_banded_spd(a, rhs, 3)
         new_y = sol[0::2]
         change = max(abs(new_y[i] - y[i]) for i in range(n + 1))
@@ -293,7 +305,19 @@ def pile_head_response(length, ei, curves_at, shear, moment, elements=2000,
         m1 = ei / h ** 2 * (-6.0 * y1 - 4.0 * h * t1 + 6.0 * y2 - 2.0 * h * t2)
         m2 = ei / h ** 2 * (6.0 * y1 + 2.0 * h * t1 - 6.0 * y2 + 4.0 * h * t2)
         mmax = max(mmax, abs(m1), abs(m2))
-    return y[0], mmax
+    u = [y[0], theta[0], y[1], theta[1]]
+    end_force = [f * sum(k_el[r][c] * u[c] for c in range(4)) for r in range(2)]
+    return {"y0": y[0], "theta0": theta[0], "mmax": mmax,
+            "shear_reaction": abs(end_force[0] + es[0] * trib[0] * y[0]),
+            "moment_reaction": abs(end_force[1])}
+
+
+def pile_head_response(length, ei, curves_at, shear, moment, elements=2000,
+                       tolerance=1.0e-7, max_iterations=500):
+    """Free-headed pile: (head deflection, maximum |moment|) of pile_head_solution."""
+    r = pile_head_solution(length, ei, curves_at, shear, moment, "free", elements, tolerance,
+                           max_iterations)
+    return r["y0"], r["mmax"]
 
 
 # ---- the cases ----
@@ -772,12 +796,82 @@ def liquefied_sand_over_clay():
     print("shear 10000 lb: head deflection %.6f in, max moment %.0f in-lb" % (y, m))
 
 
+def single(x):
+    """x rounded to single precision."""
+    return struct.unpack("f", struct.pack("f", x))[0]
+
+
+def trial_lengths(full_length):
+    """The lengths of a pile-length study: (1 - 0.05 k) L0, k = 0 .. 19, the factor formed
+    in single precision."""
+    step = single(0.05)
+    return [single(1.0 - single(step * k)) * full_length for k in range(20)]
+
+
+def elastic_subgrade_head_studies():
+    """tests/cases/elastic_subgrade_head_studies.inp: the 24 in pipe (EI = 7.39297e10 lb-in**2)
+    on the elastic subgrade k = Es b = 1200 lb/in**2, 60 ft long, head at the ground.
+
+    Stiffness matrix of the long pile (Hetenyi 1946): K22 = 4 EI b^3, K23 = K32 = 2 EI b^2,
+    K33 = 2 EI b with b = (k / 4EI)^(1/4). Head deflection of a free-free beam of length L
+    under the head shear P (Hetenyi):
+    y0 = (2 P b / k) (sinh bL cosh bL - sin bL cos bL) / (sinh^2 bL - sin^2 bL)."""
+    ei, k, shear = PIPE_EI, 1200.0, 10000.0
+    beta = (k / (4.0 * ei)) ** 0.25
+    print("beta %.6e /in: K22 %.6e lb/in, K23 = K32 %.6e lb/rad, K33 %.6e in-lb/rad"
+          % (beta, 4.0 * ei * beta ** 3, 2.0 * ei * beta ** 2, 2.0 * ei * beta))
+    for length in trial_lengths(720.0):
+        bl = beta * length
+        y0 = (2.0 * shear * beta / k * (math.sinh(bl) * math.cosh(bl) - math.sin(bl) * math.cos(bl))
+              / (math.sinh(bl) ** 2 - math.sin(bl) ** 2))
+        print("length %9.4f in (b L = %6.3f): head deflection %.6f in" % (length, bl, y0))
+
+
+def api_sand_head_studies_si():
+    """tests/cases/api_sand_head_studies_si.inp (SI: m, kN): 610 mm x 12.7 mm pipe, EI =
+    2e8 x 1.06317e-3 kN-m**2, 20 m long, the ground 2.4 m below the head, API sand phi 35,
+    10 kN/m3, k 16300 kN/m3. Fixed head, shear 150 kN; stiffness loads 0.1 and 1 times V0 =
+    150 kN, and the default moment M0 = 0.01129848 kN-m (100 in-lb)."""
+    ei = 2.0e8 * 1.06317e-3
+    b, ground, gamma, phi, k = 0.61, 2.4, 10.0, 35.0, 16300.0
+
+    def curves_at(x):
+        return (lambda y: 0.0) if x < ground else api_sand(phi, gamma, k, b, x - ground)
+    for shear in (15.0, 150.0):
+        r = pile_head_solution(20.0, ei, curves_at, shear, 0.0, "fixed", elements=2000,
+                               tolerance=1.0e-11)
+        print("fixed head, shear %5.1f kN: K22 %.1f kN/m, K32 %.1f kN-m/m"
+              % (shear, shear / r["y0"], r["moment_reaction"] / r["y0"]))
+    moment = 0.01129848
+    r = pile_head_solution(20.0, ei, curves_at, 0.0, moment, "restrained", elements=2000,
+                           tolerance=1.0e-16)
+    print("restrained head, moment %.8f kN-m: K23 %.1f kN/rad, K33 %.1f kN-m/rad"
+          % (moment, r["shear_reaction"] / abs(r["theta0"]), moment / abs(r["theta0"])))
+    # Short piles are nearly rigid: elements of 0.025 m keep the system well conditioned.
+    for length in trial_lengths(20.0)[:16]:
+        if length in (20.0,) or length < 10.5:
+            r = pile_head_solution(length, ei, curves_at, 150.0, 0.0, "fixed",
+                                   elements=int(round(length / 0.025)), tolerance=1.0e-11)
+            print("length %6.3f m: head deflection %.7f m, max moment %.2f kN-m"
+                  % (length, r["y0"], r["mmax"]))
+    # A fixed head cannot rotate, so the shear needs the ultimate resistance A pu of the
+    # embedded length: at 4 m (1.6 m in the sand) it falls short of 150 kN.
+    for embedded in (1.6, 2.6):
+        steps = 16000
+        d = embedded / steps
+        capacity = sum(api_sand(phi, gamma, k, b, (i + 0.5) * d)(1.0e3) * d
+                       for i in range(steps))
+        print("ultimate resistance of %.1f m of sand: %.1f kN" % (embedded, capacity))
+
+
 CASES = {
     "steel_pipe_soft_clay": steel_pipe_soft_clay,
     "prestressed_pile_soft_clay": prestressed_pile_soft_clay,
     "drilled_shaft_soft_clay": drilled_shaft_soft_clay,
     "weak_rock_socket": weak_rock_socket,
     "liquefied_sand_over_clay": liquefied_sand_over_clay,
+    "elastic_subgrade_head_studies": elastic_subgrade_head_studies,
+    "api_sand_head_studies_si": api_sand_head_studies_si,
     "soft_clay_under_sand": soft_clay_under_sand,
     "soft_clay_pipe_pile": soft_clay_pipe_pile,
     "sand_api_pipe_pile": sand_api_pipe_pile,

@@ -6,16 +6,18 @@
 #include <string>
 #include <vector>
 
+#include "test_support.h"
+
 namespace tavik {
 namespace {
 
 const std::string kRule(80, '-');
 
-// Writes the summary of `status` to a fresh report file and returns the file's lines.
+// Writes the summary of `status` to a fresh report file and returns the file's lines. The
+// file is in a folder of this test process: the tests run as concurrent processes.
 std::vector<std::string> Summary_Lines(const RunStatus& status) {
-  // One file per test: CTest runs the tests of this file in parallel processes.
-  const std::string path = ::testing::TempDir() + "warning_summary_" +
-                           ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
+  const testing::ScratchDir dir;
+  const std::string path = dir.File("warning_summary_test.txt");
   {
     TextChannel report;
     EXPECT_TRUE(report.Open(path));
