@@ -52,9 +52,6 @@ void Write_Report_Line(RunContext& run, std::string_view text) {
   run.Report.Empty_Lines(2);
 }
 
-void Ensure_Tables(SectionEITables& tables) {
-  if (tables.MomentData.empty()) Allocate_Section_EI_Tables(tables);
-}
 }  // namespace
 
 double Plastic_Moment_At_Depth(const ProblemData& problem, int j, double depth) {
@@ -68,7 +65,6 @@ double Plastic_Moment_At_Depth(const ProblemData& problem, int j, double depth) 
 
 void Build_Elastic_Table(RunContext& run, const SectionEngineState& engine, int j) {
   SectionEITables& tables = run.EITables;
-  Ensure_Tables(tables);
   const PileSection& section = run.Problem.Sections[j - 1];
   const double factor = Table_Factor(run.Problem.IUNITS);
   const double ei = section.ElasticModulus * section.TopInertia / factor;
@@ -90,7 +86,6 @@ void Build_Elastic_Table(RunContext& run, const SectionEngineState& engine, int 
 
 void Build_Elastic_Plastic_Table(RunContext& run, const SectionEngineState& engine, int j) {
   SectionEITables& tables = run.EITables;
-  Ensure_Tables(tables);
   const PileSection& section = run.Problem.Sections[j - 1];
   const double factor = Table_Factor(run.Problem.IUNITS);
   // Elastic to the plastic moment at point 100 (u = Mp / EI / 100), then Mp at a curvature
@@ -129,7 +124,6 @@ void Build_Elastic_Plastic_Table(RunContext& run, const SectionEngineState& engi
 
 void Build_User_EI_Table(RunContext& run, int j) {
   SectionEITables& tables = run.EITables;
-  Ensure_Tables(tables);
   const PileSection& section = run.Problem.Sections[j - 1];
   const double factor = Table_Factor(run.Problem.IUNITS);
   const std::vector<UserEICurve>& curves = section.UserEI.Curves;

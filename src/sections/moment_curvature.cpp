@@ -184,7 +184,6 @@ void Compute_Curve(RunContext& run, EI_Vars& vars, MomentCurvatureCurve& curve, 
 
 void Store_Tables(RunContext& run, const SectionEngineState& engine, int j) {
   SectionEITables& tables = run.EITables;
-  if (tables.MomentData.empty()) Allocate_Section_EI_Tables(tables);
   const double mn_factor = engine.Vars.IUNITS == kUnitsUSCustomary ? kKipsPerPound : 1.0;
   for (int t = 1; t <= engine.NumThrusts; ++t) {
     const MomentCurvatureCurve& curve = engine.Curves[t];

@@ -33,8 +33,9 @@ struct SectionEITables {
   std::array<std::array<int, kMaxSections + 1>, kMaxThrusts + 1> NumPoints{};
   // Mn(t, j): nominal moment capacity, in the run's units.
   std::array<std::array<double, kMaxSections + 1>, kMaxThrusts + 1> NominalMoment{};
-  // The point data, one flat block per quantity; sized by Allocate_Section_EI_Tables (about
-  // 2.4 MB each), so that a run that builds no table does not pay for them.
+  // The point data, one flat block per quantity, section by section; sized by
+  // Allocate_Section_EI_Tables for the sections of the run (120 kB per section and quantity),
+  // so that a run pays only for the tables it builds.
   std::vector<double> MomentData;
   std::vector<double> StiffnessData;
   std::vector<double> CurvatureData;
@@ -54,10 +55,12 @@ struct SectionEITables {
   }
 };
 
-// Sizes the point data for all sections, thrusts and points (zero-filled). Called once by
-// the builder of the tables before it stores a point.
-inline void Allocate_Section_EI_Tables(SectionEITables& tables) {
-  const std::size_t size = static_cast<std::size_t>(kMaxSections) * kMaxThrusts * kMaxEIPoints;
+// Sizes the point data for sections 1 to num_sections, every thrust and point (zero-filled).
+// Called once by the builder of the tables before it stores a point.
+inline void Allocate_Section_EI_Tables(SectionEITables& tables, int num_sections = kMaxSections) {
+  const int sections =
+      num_sections < 1 ? 1 : (num_sections > kMaxSections ? kMaxSections : num_sections);
+  const std::size_t size = static_cast<std::size_t>(sections) * kMaxThrusts * kMaxEIPoints;
   tables.MomentData.assign(size, 0.0);
   tables.StiffnessData.assign(size, 0.0);
   tables.CurvatureData.assign(size, 0.0);

@@ -285,10 +285,18 @@ void Compute_Section_Stiffness(RunContext& run) {
   const ProblemData& problem = run.Problem;
   const bool stiffness_only = problem.Options.ICOM == kComputeEIOnly;
   SectionEngineState engine;
-  engine.Curves.resize(kMaxThrusts + 1);
   Set_Thrust_List(problem, engine);
+  // The curves of one section at every thrust, for the sections the engine analyses.
+  const int num_sections = std::clamp(problem.NumSections, 0, kMaxSections);
+  for (int j = 0; j < num_sections; ++j) {
+    const int type = problem.Sections[j].SectionType;
+    if (type != kElastic && type != kElasticPlastic && type != kUserEI) {
+      engine.Curves.resize(kMaxThrusts + 1);
+      break;
+    }
+  }
   SectionEITables& tables = run.EITables;
-  Allocate_Section_EI_Tables(tables);
+  Allocate_Section_EI_Tables(tables, num_sections);
   for (int j = 1; j <= problem.NumSections && j <= kMaxSections; ++j) {
     // A full analysis announces the section computations once.
     if (stiffness_only || j == 1) {
