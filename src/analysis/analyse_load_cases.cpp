@@ -6,10 +6,10 @@
 #include "analysis/head_stiffness_matrix.h"
 #include "analysis/load_case_report.h"
 #include "analysis/nonlinear_ei.h"
-#include "analysis/pending_stages.h"
 #include "analysis/pile_length_study.h"
 #include "analysis/response_summary.h"
 #include "analysis/solve_beam_column.h"
+#include "lrfd/lrfd.h"
 #include "profile/pile_discretisation.h"
 #include "pycurves/py_framework.h"
 #include "pycurves/soil_type_codes.h"
@@ -261,12 +261,22 @@ IterationOutcome Solve_Case(RunContext& run, const LoadCase& load_case, int case
 void Analyse_Load_Case(RunContext& run, int c) {
   LateralAnalysisState& state = run.Analysis;
   ProblemData& problem = run.Problem;
-  const LoadCase& load_case = problem.LoadCases[c - 1];
+  const bool lrfd = problem.Options.UseLRFD;
+  // With LRFD the case is factored combination c, solved as load type 1 with its factored
+  // shear, moment and axial force, and loaded along the pile by its factored load groups.
+  const LoadCase load_case = lrfd ? LoadCase{kLoadShearMoment, run.Lrfd.Shear[c],
+                                             run.Lrfd.Moment[c], run.Lrfd.Axial[c], false}
+                                  : problem.LoadCases[c - 1];
   state.b_StiffnessMatrixMode = false;
   state.CurrentCase = c;
   run.Nodes.rd_PileLength = state.SavedPileLength;
   Discretise_Pile(run);
   if (run.Status.Has_Error()) return;
+  if (lrfd) {
+    for (int i = 1; i <= run.Nodes.i_Num_Nodes; ++i) {
+      run.Nodes.rd_NodeLoad[i] = LRFD_Node_Load(run, i, c);
+    }
+  }
   run.Messages.Line().A("Computing lateral response of pile for load number ").I(c, 0);
   run.Messages.End_Line();
   Clear_Warning_Tallies(run.Status);
@@ -303,7 +313,7 @@ void Analyse_Load_Case(RunContext& run, int c) {
   Write_Load_Case_Results(run, c);
   if (!converged || run.Status.Has_Error()) return;
 
-  if (load_case.b_PileLengthStudy) {
+  if (load_case.b_PileLengthStudy && !lrfd) {
     run.Messages.Line()
         .A("Computing top deflection vs. pile embedment length for load case ")
         .I(c, 0)
@@ -315,7 +325,8 @@ void Analyse_Load_Case(RunContext& run, int c) {
     run.Plot.Line()
         .I(0, 5)
         .X(75)
-        .A("Line 11: Num. points on Ytop vs. Length curve for load case ")
+        .A(lrfd ? "Line 11: Num. points on Ytop vs. Length curve for LRFD load case "
+                : "Line 11: Num. points on Ytop vs. Length curve for load case ")
         .I(c, 0);
     run.Plot.End_Line();
   }
@@ -327,11 +338,8 @@ void Analyse_Load_Case(RunContext& run, int c) {
 void Analyse_Load_Cases(RunContext& run) {
   ProblemData& problem = run.Problem;
   LateralAnalysisState& state = run.Analysis;
-  if (problem.Options.UseLRFD) {
-    Analyse_LRFD_Combinations(run);
-    return;
-  }
-  state.NumLoadCases = problem.NumLoadCases;
+  // With LRFD the cases are the factored combinations.
+  state.NumLoadCases = problem.Options.UseLRFD ? problem.NumLrfdCombinations : problem.NumLoadCases;
   state.SavedNumPyOutputDepths = problem.NumPyOutputDepths;
   problem.NumPyOutputDepths = 0;
   state.SavedPileLength = run.Nodes.rd_PileLength;
