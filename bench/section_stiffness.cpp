@@ -1,5 +1,6 @@
 // Cost of the section engine, which dominates a run with nonlinear sections: the
-// moment-curvature tables of a stiffness-only run (report and plot file to /dev/null) for
+// moment-curvature tables of a stiffness-only run (report and plot file to /dev/null), with
+// the sections of the engine's tests (tests/sections/section_fixture.cpp), for
 //   - a 36-in drilled shaft with 24 #8 bars at 2 and at 100 axial thrusts,
 //   - a pile of 20 such sections at 100 thrusts (the largest run the tables allow),
 //   - a 24-in steel pipe and an 18-in prestressed square pile at 100 thrusts;
@@ -15,8 +16,8 @@
 #include "counting_allocator.h"
 #include "run/run_context.h"
 #include "run/unit_labels.h"
-#include "sections/bar_positions.h"
 #include "sections/moment_curvature.h"
+#include "sections/section_fixture.h"
 #include "sections/section_slicing.h"
 #include "sections/section_stiffness.h"
 
@@ -27,55 +28,6 @@ using tavik::RunContext;
 
 constexpr const char* kNullDevice = "/dev/null";
 enum class Kind { kDrilledShaft, kSteelPipe, kPrestressedSquare };
-
-// A 36-in shaft, f'c = 4000 psi, 24 #8 bars (0.79 sq. in) of grade 60 with 3 in cover.
-void Set_Drilled_Shaft(PileSection& s) {
-  s.SectionType = tavik::kDrilledShaft;
-  s.SectionLength = 480.0;
-  s.Width = 36.0;
-  s.Concrete.ConcreteStrength = 4000.0;
-  tavik::ReinforcementData& r = s.Rebar;
-  r.NumBars = 24;
-  r.RebarYieldStress = 60000.0;
-  r.SteelModulus = 29.0e6;
-  for (int k = 0; k < r.NumBars; ++k) {
-    r.BarDiameter[k] = 1.0;
-    r.BarArea[k] = 0.79;
-  }
-  tavik::Position_Bars_In_Circle(r.BarX, r.BarY, 36.0, 3.0, 1.0, 24, 1);
-}
-
-// A 24-in pipe with a 0.5-in wall, fy = 36 ksi.
-void Set_Steel_Pipe(PileSection& s) {
-  s.SectionType = tavik::kSteelPipe;
-  s.SectionLength = 480.0;
-  s.Width = 24.0;
-  s.CasingWallThickness = 0.5;
-  s.CasingYieldStress = 36000.0;
-  s.CasingModulus = 29.0e6;
-}
-
-// An 18-in square pile, f'c = 6000 psi, twelve 0.5-in PCI 270 strands (0.153 sq. in) on a
-// square with 3 in cover, 300 kips initial prestress, 20 % loss.
-void Set_Prestressed_Square(PileSection& s) {
-  s.SectionType = tavik::kSquareSolidPrestressed;
-  s.SectionLength = 480.0;
-  s.Width = 18.0;
-  s.Concrete.ConcreteStrength = 6000.0;
-  tavik::ReinforcementData& r = s.Rebar;
-  r.NumStrands = 12;
-  r.StrandType = 1;
-  r.SteelModulus = 28000.0;
-  r.StrandUltimateStrength = 270000.0;
-  r.PrestressForce = 300000.0;
-  r.PrestressLoss = 0.2;
-  for (int k = 0; k < r.NumStrands; ++k) {
-    r.StrandSize[k] = 3;
-    r.BarDiameter[k] = 0.5;
-    r.BarArea[k] = 0.153;
-  }
-  tavik::Position_Strands_On_Square(r.BarX, r.BarY, 18.0, 3.0, 0.5, 12, 1);
-}
 
 // Thrusts (kips) spread over most of the section's axial range.
 void Set_Thrusts(tavik::ProblemData& p, Kind kind, int count) {
@@ -100,9 +52,9 @@ std::unique_ptr<RunContext> Make_Run(Kind kind, int sections, int thrusts) {
   p.NumSections = sections;
   for (int j = 0; j < sections; ++j) {
     PileSection& s = p.Sections[j];
-    if (kind == Kind::kDrilledShaft) Set_Drilled_Shaft(s);
-    if (kind == Kind::kSteelPipe) Set_Steel_Pipe(s);
-    if (kind == Kind::kPrestressedSquare) Set_Prestressed_Square(s);
+    if (kind == Kind::kDrilledShaft) s = tavik::testing::Drilled_Shaft_36();
+    if (kind == Kind::kSteelPipe) s = tavik::testing::Steel_Pipe_24();
+    if (kind == Kind::kPrestressedSquare) s = tavik::testing::Prestressed_Square_18();
     s.SectionTopDepth = 480.0 * j;
     s.SectionBottomDepth = 480.0 * (j + 1);
   }
