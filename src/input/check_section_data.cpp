@@ -16,10 +16,6 @@ bool Needs_Moment_Curvature(int type) {
          type == kMicropile;
 }
 
-bool Is_Prestressed(int type) {
-  return type >= kCircularSolidPrestressed && type <= kOctagonalHollowPrestressed;
-}
-
 bool Has_Concrete(int type) {
   return Needs_Moment_Curvature(type) && type != kSteelPipe;
 }
@@ -115,7 +111,7 @@ std::string Section_Fault(const PileSection& section) {
   const ReinforcementData& bars = section.Rebar;
   const bool round = type == kDrilledShaft || type == kCasedShaft || type == kCasedShaftWithCore ||
                      type == kCircularSolidPrestressed || type == kCircularHollowPrestressed;
-  if (Is_Prestressed(type)) {
+  if (Is_Prestressed_Section(type)) {
     if (bars.NumStrands > 0 &&
         (!(bars.StrandUltimateStrength > 0.0) || !(bars.SteelModulus > 0.0))) {
       return "the strand type is not one of the strand table (0 to 5)";

@@ -139,6 +139,11 @@ inline constexpr int kElasticPlastic = 12;
 inline constexpr int kUserEI = 13;
 inline constexpr int kMicropile = 14;
 
+// The prestressed concrete piles (types 5 to 10), analysed with a strand material.
+inline constexpr bool Is_Prestressed_Section(int type) {
+  return type >= kCircularSolidPrestressed && type <= kOctagonalHollowPrestressed;
+}
+
 // Shapes of the elastic sections (PileSection::ElasticShape).
 inline constexpr int kShapeRectangular = 1;
 inline constexpr int kShapeCircular = 2;

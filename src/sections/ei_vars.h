@@ -54,6 +54,11 @@ inline constexpr int kSmoothBars145 = 7;
 inline constexpr int kSmoothBars160 = 8;
 inline constexpr int kDeformedBars = 9;
 
+// The strand and high-strength bar materials of prestressed sections.
+inline constexpr bool Is_Strand_Material(int steel_model) {
+  return steel_model >= kStrandPCI250 && steel_model <= kDeformedBars;
+}
+
 using SliceArray = std::array<double, kNumSlices + 1>;       // index k = slice k
 using CurveArray = std::array<double, kMaxCurvePoints + 1>;  // index i = point i
 

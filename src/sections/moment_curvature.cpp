@@ -34,10 +34,6 @@ constexpr double kPipeFirstStepDivisions = 80.0;
 constexpr double kPipeLimitYieldStrains = 5.0;
 constexpr int kCutOffWarning = -305;
 
-bool Is_Strand_Material(int steel_model) {
-  return steel_model >= kStrandPCI250 && steel_model <= kDeformedBars;
-}
-
 // A thrust outside the axial capacities of a full analysis: runtime errors 24 to 27.
 void Report_Thrust_Beyond_Capacity(RunContext& run, const SectionEngineState& engine, int t,
                                    bool compression) {

@@ -79,10 +79,6 @@ double Sum(const SliceArray& values) {
   return total;
 }
 
-bool Is_Strand_Material(int steel_model) {
-  return steel_model >= kStrandPCI250 && steel_model <= kDeformedBars;
-}
-
 }  // namespace
 
 void Calculate_Slice_Depths(EI_Vars& vars) {

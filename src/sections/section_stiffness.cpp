@@ -26,10 +26,6 @@ double Ring_Area(double d, double t) {
   return Circle_Area(d) - Circle_Area(d - 2.0 * t);
 }
 
-bool Is_Prestressed(int type) {
-  return type >= kCircularSolidPrestressed && type <= kOctagonalHollowPrestressed;
-}
-
 // Outline of a chamfered square (chamfer c) or of an octagon, width b across flats,
 // counterclockwise from the bottom right.
 void Set_Outline(EI_Vars& vars, double b, double c, bool octagon) {
@@ -196,7 +192,7 @@ void Load_Section(const PileSection& section, int iunits, EI_Vars& vars) {
   vars.i_ConcreteModel = section.SectionType == kSteelPipe ? kNoConcrete : kConcreteCurve;
 
   const ReinforcementData& rebar = section.Rebar;
-  const bool prestressed = Is_Prestressed(section.SectionType);
+  const bool prestressed = Is_Prestressed_Section(section.SectionType);
   vars.NumBars = std::clamp(prestressed ? rebar.NumStrands : rebar.NumBars, 0, kMaxBars);
   if (section.SectionType == kSteelPipe) vars.NumBars = 0;
   for (int k = 0; k < vars.NumBars; ++k) {
@@ -276,7 +272,7 @@ void Analyse_Section(RunContext& run, SectionEngineState& engine, int j) {
   // The slices and concrete constants give the report its areas and the capacities their
   // moduli; the moment-curvature computation prepares the section again from the start.
   Prepare_Section_Slices(vars);
-  if (!Is_Prestressed(type)) Set_Reinforced_Capacities(vars, section);
+  if (!Is_Prestressed_Section(type)) Set_Reinforced_Capacities(vars, section);
   Write_Section_Dimensions(run, engine, section);
   Compute_Moment_Curvature(run, engine, j, section);
 }
