@@ -389,13 +389,16 @@ void PY_CementedSilt(RunContext& run, int j) {
     const double pu_phi = std::min(pst, psd);
 
     // 10. Cohesive part: Matlock's Np = 0.5 z/b + 3 + gamma z/c (at most 9), with the slope
-    // factor, where a deflection of 1.0E-20 or less counts as negative. Without cohesion
-    // (allowed at the layer top) there is no cohesive resistance.
+    // factor, where a deflection of 1.0E-20 or less counts as negative. The factor takes its
+    // sign from the node's deflection, in the output pass from the node of the same index,
+    // as the soft clay curves do. Without cohesion (allowed at the layer top) there is no
+    // cohesive resistance.
     double pu_c = 0.0;
     if (c > 0.0) {
       double np = 0.5 * z / b + 3.0 + gamma * z / c;
       if (std::fabs(theta) > kClaySlopeThreshold) {
-        np *= Slope_Factor(deflection > kClaySlopeThreshold ? deflection : -1.0, theta);
+        const double y_sign = run.Nodes.rd_Y[i];
+        np *= Slope_Factor(y_sign > kClaySlopeThreshold ? y_sign : -1.0, theta);
       }
       pu_c = std::min(np, kMaxBearingFactor) * c * b;
     }
