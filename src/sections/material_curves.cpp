@@ -15,7 +15,9 @@ constexpr double kRupturePrestressed = 0.004;  // fr = 4 sqrt(f'c psi) psi
 constexpr double kPeakStrainFactor = 1.7;      // eps0 = 1.7 f'c / Ec
 constexpr double kCrushingStrain = 0.0038;
 constexpr double kDescendingDrop = 0.15;  // to 0.85 f'c at the crushing strain
-constexpr double kResidualStressKsi = 0.001;
+// Crushed concrete keeps a token stress, 0.001 in the section's stress unit (ksi or kPa),
+// so that its slices never carry exactly nothing.
+constexpr double kResidualStress = 0.001;
 
 // Prestressing strands: elastic line to a limit strain, then the PCI power formulas.
 constexpr double kStrandModulus = 28500.0;  // ksi, the curves' own elastic line
@@ -103,7 +105,6 @@ void Set_Concrete_Properties(EI_Vars& vars) {
 double Compute_Concrete_Stresses(EI_Vars& vars, double phi, double c) {
   const double fc = vars.rd_Fc;
   const double eps0 = vars.rd_Eps0;
-  const double residual = kResidualStressKsi * vars.rd_StressScale;
   // Extreme tension fibre: once it is past the cracking strain, no slice carries tension.
   const double eps_bottom = (c - vars.rd_Depth) * phi + vars.rd_EpsPc;
   bool cracked = eps_bottom < vars.rd_EpsCr;
@@ -113,7 +114,7 @@ double Compute_Concrete_Stresses(EI_Vars& vars, double phi, double c) {
   int k = 1;
   for (; k <= kNumSlices && vars.Strain[k] > 0.0; ++k) {
     const double eps = vars.Strain[k];
-    double sigma = residual;
+    double sigma = kResidualStress;
     if (eps <= kCrushingStrain) {
       const double r = eps / eps0;
       sigma = r < 1.0 ? fc * (2.0 * r - r * r)
@@ -141,7 +142,6 @@ double Compute_Core_Concrete_Stresses(EI_Vars& vars, double phi, double c) {
   if (vars.i_CoreFillModel != kCoreConcreteCurve) return 0.0;
   const double fc = vars.rd_Fc;
   const double eps0 = vars.rd_Eps0;
-  const double residual = kResidualStressKsi * vars.rd_StressScale;
   const double eps_bottom = (c - vars.rd_Depth) * phi + vars.rd_EpsPc;
   bool cracked = vars.b_Cracked || eps_bottom < vars.rd_EpsCr;
   double force = 0.0;
@@ -161,7 +161,7 @@ double Compute_Core_Concrete_Stresses(EI_Vars& vars, double phi, double c) {
       const double r = eps / eps0;
       sigma = fc * (2.0 * r - r * r);
     } else {
-      sigma = residual;
+      sigma = kResidualStress;
     }
     vars.CoreConcreteStress[k] = sigma;
     force += sigma * vars.CoreConcreteSliceArea[k];
