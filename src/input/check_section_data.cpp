@@ -46,7 +46,8 @@ void Report_Section_Error(RunContext& run, int number, int j, std::string_view p
 }
 
 // The first fault of the bar or strand layout of a section: a bar without area or diameter,
-// or one reaching outside the section.
+// or one reaching outside the section (the slicing would drop such a bar whole, not just its
+// part outside the concrete).
 std::string Bar_Layout_Fault(const PileSection& section, int count, bool round, double depth,
                              double width) {
   const ReinforcementData& bars = section.Rebar;
@@ -79,12 +80,16 @@ std::string Section_Fault(const PileSection& section) {
     return "the compressive strength of the concrete must be greater than 0";
   }
   if (Has_Casing(type)) {
+    // A cased shaft with a wall of 0 has no casing (a plain shaft); a pipe needs its wall.
     const double t = section.CasingWallThickness;
-    if (!(t > 0.0) || !(2.0 * t <= depth)) {
-      return "the wall thickness of the casing or pipe must be greater than 0 and at most half "
-             "its diameter";
+    const bool pipe = type == kSteelPipe;
+    if (!(pipe ? t > 0.0 : t >= 0.0) || !(2.0 * t <= depth)) {
+      return pipe ? "the wall thickness of the pipe must be greater than 0 and at most half its "
+                    "diameter"
+                  : "the wall thickness of the casing must be 0 or more and at most half its "
+                    "diameter";
     }
-    if (!(section.CasingYieldStress > 0.0) || !(section.CasingModulus > 0.0)) {
+    if (t > 0.0 && (!(section.CasingYieldStress > 0.0) || !(section.CasingModulus > 0.0))) {
       return "the yield stress and the modulus of the casing or pipe must be greater than 0";
     }
   }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/analysis_fixture.h"
+#include "input/input_checks.h"
 #include "sections/section_fixture.h"
 #include "tavik/tavik.h"
 #include "test_support.h"
@@ -231,6 +232,35 @@ TEST(SectionTables, SectionsTheAnalysisCannotUse) {
     const auto report = testing::Read_Lines(dir.File("bad.out"));
     EXPECT_NE(Find_Line(report, c.text), -1) << c.text;
     EXPECT_EQ(Find_Line(report, "Computations of Nominal Moment Capacity"), -1);
+  }
+}
+
+// A cased shaft whose casing wall is 0 has no casing: the data check lets it through, and
+// its curves are those of the plain shaft with the same concrete and bars, point for point.
+TEST(SectionTables, CasedShaftWithoutWallIsThePlainShaft) {
+  const PileSection shaft = testing::Drilled_Shaft_36();
+  PileSection cased = shaft;
+  cased.SectionType = kCasedShaft;
+  cased.CasingWallThickness = 0.0;
+  auto run = std::make_unique<RunContext>();
+  run->Problem.IUNITS = kUnitsUSCustomary;
+  run->Problem.NumSections = 1;
+  run->Problem.Sections[0] = cased;
+  Check_Section_Data(*run);
+  EXPECT_EQ(run->Status.ErrorNumber, 0);
+
+  const SectionRun plain = Run_Sections({shaft}, {0.0, 1000.0});
+  const SectionRun without_wall = Run_Sections({cased}, {0.0, 1000.0});
+  ASSERT_EQ(plain.error(), 0);
+  ASSERT_EQ(without_wall.error(), 0);
+  for (int t = 1; t <= 2; ++t) {
+    const SectionEITables& a = plain.run->EITables;
+    SectionEITables& b = without_wall.run->EITables;
+    ASSERT_EQ(a.NumPoints[t][1], b.NumPoints[t][1]);
+    EXPECT_EQ(plain.Mn(t), without_wall.Mn(t));
+    for (int p = 1; p <= a.NumPoints[t][1]; ++p) {
+      EXPECT_EQ(plain.run->EITables.Mt(p, t, 1), b.Mt(p, t, 1)) << "thrust " << t << " point " << p;
+    }
   }
 }
 
