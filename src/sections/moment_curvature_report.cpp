@@ -143,7 +143,7 @@ const CurveLayout& Layout_Of(const EI_Vars& vars) {
 void Property(TextChannel& report, std::string_view label, double value, std::string_view unit) {
   Labelled(report, label);
   Write_Real(report, value, kNumberField);
-  report.Line().A(Trimmed(unit));
+  report.Line().A(unit);  // the whole 8-character label, trailing blanks included
   report.End_Line();
 }
 

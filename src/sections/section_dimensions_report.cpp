@@ -94,7 +94,7 @@ class PropertyLines {
     } else {
       line.F(value, kValueWidth, Decimals(quantity));
     }
-    line.A(Trimmed(Unit_Label(quantity)));
+    line.A(Unit_Label(quantity));  // the whole 8-character label, trailing blanks included
     report_.End_Line();
   }
 
@@ -109,7 +109,7 @@ class PropertyLines {
     if (us_) {
       line.F(length / kInchesPerFoot, kValueWidth, kFixedDecimals).A(kFeetLabel);
     } else {
-      line.F(length, kValueWidth, kFixedDecimals).A(Trimmed(labels_.c_SecLength));
+      line.F(length, kValueWidth, kFixedDecimals).A(labels_.c_SecLength);
     }
     report_.End_Line();
   }
@@ -560,18 +560,18 @@ void Write_Strand_Details(TextChannel& report, const SectionEngineState& engine,
   report.Empty_Lines(1);
   report.Line().A("Strand Type").T(kEqualsColumn).A(Strand_Type_Text(strands.StrandType));
   report.End_Line();
-  Labelled(report, "Yield Stress, fpu").F(fpu, kStrandWidth, 0).A(Trimmed(labels.c_SecStress));
+  Labelled(report, "Yield Stress, fpu").F(fpu, kStrandWidth, 0).A(labels.c_SecStress);
   report.End_Line();
   Write_Strand_Rule(report, strands.StrandType);
   Labelled(report, "Number of Reinforcing Strands").I(vars.NumBars, kStrandWidth);
   report.End_Line();
   Labelled(report, "Cross-sectional Area of Single Strand")
       .F(vars.BarArea[0], kStrandWidth, si ? kStrandAreaDecimalsSI : kFixedDecimals)
-      .A(Trimmed(labels.c_SecArea));
+      .A(labels.c_SecArea);
   report.End_Line();
   Labelled(report, "Concrete Cover Thickness Over Strands")
       .F(Strand_Cover(vars, section), kStrandWidth, kFixedDecimals)
-      .A(Trimmed(labels.c_SecLength));
+      .A(labels.c_SecLength);
   report.End_Line();
   report.Empty_Lines(1);
   Write_Bar_Table(report, vars, "Prestressing Strand Geometry:", kStrandHead, nullptr);

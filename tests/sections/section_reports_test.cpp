@@ -70,22 +70,22 @@ TEST(SectionDimensions, DrilledShaftBlockCapacitiesAndBarTable) {
       "Dimensions and Properties of Drilled Shaft:",
       "-------------------------------------------",
       Labelled_Line("Length of Section", "         30.000 ft"),
-      Labelled_Line("Shaft Diameter", "         36.000 in"),
-      Labelled_Line("Concrete Cover Thickness", "          3.000 in"),
+      Labelled_Line("Shaft Diameter", "         36.000 in     "),
+      Labelled_Line("Concrete Cover Thickness", "          3.000 in     "),
       Labelled_Line("Number of Reinforcing Bars", "             12"),
-      Labelled_Line("Yield Stress of Reinforcing Bars", "         60.000 ksi"),
-      Labelled_Line("Modulus of Elasticity of Reinforcing Bars", "      29000.000 ksi"),
+      Labelled_Line("Yield Stress of Reinforcing Bars", "         60.000 ksi    "),
+      Labelled_Line("Modulus of Elasticity of Reinforcing Bars", "      29000.000 ksi    "),
       Labelled_Line("Gross Area of Shaft", "       1017.876 sq. in."),
       Labelled_Line("Total Area of Reinforcing Steel", "          9.480 sq. in."),
       Labelled_Line("Area Ratio of Steel Reinforcement", "           0.93 percent"),
-      Labelled_Line("Edge-to-Edge Bar Spacing", "          6.506 in"),
-      Labelled_Line("Rebar Offset", "          0.000 in"),
+      Labelled_Line("Edge-to-Edge Bar Spacing", "          6.506 in     "),
+      Labelled_Line("Rebar Offset", "          0.000 in     "),
       "",
       "Axial Structural Capacities:",
       "----------------------------",
-      Labelled_Line("Nom. Axial Structural Capacity = 0.85 Fc Ac + Fy As", "       3997.346 kips"),
-      Labelled_Line("Tensile Load for Cracking of Concrete", "       -451.119 kips"),
-      Labelled_Line("Nominal Axial Tensile Capacity  ", "       -568.800 kips"),
+      Labelled_Line("Nom. Axial Structural Capacity = 0.85 Fc Ac + Fy As", "       3997.346 kips   "),
+      Labelled_Line("Tensile Load for Cracking of Concrete", "       -451.119 kips   "),
+      Labelled_Line("Nominal Axial Tensile Capacity  ", "       -568.800 kips   "),
       "",
       "",
       "Reinforcing Bar Dimensions and Positions Used in Computations:",
@@ -108,9 +108,9 @@ TEST(SectionDimensions, ShiftedCageKeepsItsCoverAndSpacing) {
   c.section.Rebar.RebarOffset = 2.0;
   for (int k = 0; k < 12; ++k) c.engine.Vars.BarY[k] += 2.0;
   const std::vector<std::string> lines = Dimension_Lines(c);
-  EXPECT_EQ(Value_Of(lines, "Concrete Cover Thickness"), "          3.000 in");
-  EXPECT_EQ(Value_Of(lines, "Edge-to-Edge Bar Spacing"), "          6.506 in");
-  EXPECT_EQ(Value_Of(lines, "Rebar Offset"), "          2.000 in");
+  EXPECT_EQ(Value_Of(lines, "Concrete Cover Thickness"), "          3.000 in     ");
+  EXPECT_EQ(Value_Of(lines, "Edge-to-Edge Bar Spacing"), "          6.506 in     ");
+  EXPECT_EQ(Value_Of(lines, "Rebar Offset"), "          2.000 in     ");
 }
 
 TEST(SectionDimensions, SteelPipeBlockAndCapacities) {
@@ -124,20 +124,20 @@ TEST(SectionDimensions, SteelPipeBlockAndCapacities) {
       "Dimensions and Properties of Steel Pipe Pile:",
       "---------------------------------------------",
       Labelled_Line("Length of Section", "         50.000 ft"),
-      Labelled_Line("Outer Diameter of Pipe", "         12.000 in"),
-      Labelled_Line("Pipe Wall Thickness", "          0.500 in"),
-      Labelled_Line("Yield Stress of Pipe", "         36.000 ksi"),
-      Labelled_Line("Elastic Modulus", "      29000.000 ksi"),
+      Labelled_Line("Outer Diameter of Pipe", "         12.000 in     "),
+      Labelled_Line("Pipe Wall Thickness", "          0.500 in     "),
+      Labelled_Line("Yield Stress of Pipe", "         36.000 ksi    "),
+      Labelled_Line("Elastic Modulus", "      29000.000 ksi    "),
       Labelled_Line("Cross-sectional Area", "         18.064 sq. in."),
-      Labelled_Line("Moment of Inertia", "        299.188 in^4"),
+      Labelled_Line("Moment of Inertia", "        299.188 in^4   "),
       Labelled_Line("Elastic Bending Stiffness", "     8.6764E+09 lb-in^2"),
       Labelled_Line("Plastic Modulus, Z", "         66.167 in^3"),
-      Labelled_Line("Plastic Moment Capacity = Fy Z", "       2382.000 in-kip"),
+      Labelled_Line("Plastic Moment Capacity = Fy Z", "       2382.000 in-kip "),
       "",
       "Axial Structural Capacities:",
       "----------------------------",
-      Labelled_Line("Nom. Axial Structural Capacity = Fy As", "        650.310 kips"),
-      Labelled_Line("Nominal Axial Tensile Capacity  ", "       -650.310 kips"),
+      Labelled_Line("Nom. Axial Structural Capacity = Fy As", "        650.310 kips   "),
+      Labelled_Line("Nominal Axial Tensile Capacity  ", "       -650.310 kips   "),
       "",
       "",
   };
@@ -154,20 +154,20 @@ TEST(SectionDimensions, PrestressedSquareInSIWithStrandDetails) {
       "",
       "Dimensions of Square Prestressed Pile Section:",
       "----------------------------------------------",
-      Labelled_Line("Length of Section", "         12.000 m"),
-      Labelled_Line("Pile Width", "         0.4500 m"),
-      Labelled_Line("Corner Chamfer", "         0.0000 m"),
+      Labelled_Line("Length of Section", "         12.000 m      "),
+      Labelled_Line("Pile Width", "         0.4500 m      "),
+      Labelled_Line("Corner Chamfer", "         0.0000 m      "),
       "",
       "Prestressing Strand Details:",
       "----------------------------",
       "",
       Labelled_Line("Strand Type", "   PCI 270"),
-      Labelled_Line("Yield Stress, fpu", "  1861584. kPa"),
+      Labelled_Line("Yield Stress, fpu", "  1861584. kPa    "),
       "Stress-Strain Curve for Reinforcement Defined Using PCI 270 Lo-lax Equation",
       "If eps > 0.008 fpu = 268 - 0.075/(eps-0.0065) < 0.98 fpu (ksi)",
       Labelled_Line("Number of Reinforcing Strands", "        12"),
-      Labelled_Line("Cross-sectional Area of Single Strand", " 0.0000987 sq. m"),
-      Labelled_Line("Concrete Cover Thickness Over Strands", "     0.050 m"),
+      Labelled_Line("Cross-sectional Area of Single Strand", " 0.0000987 sq. m  "),
+      Labelled_Line("Concrete Cover Thickness Over Strands", "     0.050 m      "),
       "",
       "Prestressing Strand Geometry:",
       "",
@@ -191,16 +191,16 @@ TEST(SectionDimensions, StrandCoverAgainstEachOutline) {
   };
   const Case cases[] = {
       // Strands on the square a = 9.75: the flats give 12 - 9.75 - 0.25 = 2.
-      {"square", kSquareSolidPrestressed, 0.0, 1, "     2.000 in"},
+      {"square", kSquareSolidPrestressed, 0.0, 1, "     2.000 in     "},
       // Corner strand (9.75, 9.75) against the chamfer face at (24 - 3)/sqrt 2 = 14.849 from
       // the centre: 14.849 - 19.5/sqrt 2 - 0.25 = 0.811.
-      {"chamfered square", kSquareSolidPrestressed, 3.0, 1, "     0.811 in"},
+      {"chamfered square", kSquareSolidPrestressed, 3.0, 1, "     0.811 in     "},
       // Corner faces of the octagon at (0.2071 x 24 + 12)/sqrt 2 = 12.000: the square pattern's
       // corner strands stick out, 12.000 - 13.789 - 0.25 = -2.039.
-      {"octagon, square pattern", kOctagonalSolidPrestressed, 0.0, 1, "    -2.039 in"},
+      {"octagon, square pattern", kOctagonalSolidPrestressed, 0.0, 1, "    -2.039 in     "},
       // Eight strands on the circle R = 9.75: 12 - 9.75 - 0.25 = 2 at the flats.
-      {"octagon, circle", kOctagonalSolidPrestressed, 0.0, 0, "     2.000 in"},
-      {"round", kCircularSolidPrestressed, 0.0, 0, "     2.000 in"},
+      {"octagon, circle", kOctagonalSolidPrestressed, 0.0, 0, "     2.000 in     "},
+      {"round", kCircularSolidPrestressed, 0.0, 0, "     2.000 in     "},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.name);
@@ -240,9 +240,9 @@ TEST(SectionDimensions, CasedShaftsAddTheirRingsToTheSteel) {
       {"casing",
        kCasedShaft,
        false,
-       {{"Concrete Cover Thickness Inside Casing", "          2.500 in"},
+       {{"Concrete Cover Thickness Inside Casing", "          2.500 in     "},
         {"Area of Single Reinforcing Bar", "          0.790 sq. in."},
-        {"Edge-to-Edge Bar Spacing", "          9.098 in"},
+        {"Edge-to-Edge Bar Spacing", "          9.098 in     "},
         {"Area of Concrete", "        949.473 sq. in."},  // 962.113 - 12.64
         {"Cross-sectional Area of Steel Casing", "         55.763 sq. in."},
         {"Area of All Steel (Casing and Bars)", "         68.403 sq. in."},
@@ -253,8 +253,8 @@ TEST(SectionDimensions, CasedShaftsAddTheirRingsToTheSteel) {
       {"casing and filled core",
        kCasedShaftWithCore,
        true,
-       {{"Moment of Inertia of Steel Casing", "       8786.200 in^4"},
-        {"Moment of Inertia of Steel Core", "        299.188 in^4"},
+       {{"Moment of Inertia of Steel Casing", "       8786.200 in^4   "},
+        {"Moment of Inertia of Steel Core", "        299.188 in^4   "},
         {"Area of All Reinforcing Bars", "         12.640 sq. in."},
         {"Area of Concrete", "        931.409 sq. in."},
         {"Cross-sectional Area of Steel Core", "         18.064 sq. in."},
@@ -326,9 +326,9 @@ TEST(SectionDimensions, RectangularPileListsItsBarsWithTheirIndices) {
   const std::vector<std::string> lines = Dimension_Lines(c);
   // Ag = 24 x 18 = 432; As = 4.0; 100 x 4/432 = 0.93 percent.
   EXPECT_EQ(lines[1], "Dimensions and Properties of Rectangular Concrete Pile:");
-  EXPECT_EQ(Value_Of(lines, "Depth of Section"), "         24.000 in");
-  EXPECT_EQ(Value_Of(lines, "Width of Section"), "         18.000 in");
-  EXPECT_EQ(Value_Of(lines, "Modulus of Rupture of Concrete"), "         -0.474 ksi");
+  EXPECT_EQ(Value_Of(lines, "Depth of Section"), "         24.000 in     ");
+  EXPECT_EQ(Value_Of(lines, "Width of Section"), "         18.000 in     ");
+  EXPECT_EQ(Value_Of(lines, "Modulus of Rupture of Concrete"), "         -0.474 ksi    ");
   EXPECT_EQ(Value_Of(lines, "Gross Area of Pile"), "        432.000 sq. in.");
   EXPECT_EQ(Value_Of(lines, "Area Ratio of Steel Reinforcement"), "           0.93 percent");
   const std::vector<std::string> table = Lines_Between(
@@ -377,12 +377,12 @@ TEST(MomentCurvatureReport, ConcretePropertiesInTheNumberField) {
       "Concrete Properties:",
       "--------------------",
       "",
-      Labelled_Line("Compressive Strength of Concrete", "     4.0000000 ksi"),
-      Labelled_Line("Modulus of Elasticity of Concrete", "  3604.9965326 ksi"),
-      Labelled_Line("Modulus of Rupture of Concrete", "    -0.4743416 ksi"),
+      Labelled_Line("Compressive Strength of Concrete", "     4.0000000 ksi    "),
+      Labelled_Line("Modulus of Elasticity of Concrete", "  3604.9965326 ksi    "),
+      Labelled_Line("Modulus of Rupture of Concrete", "    -0.4743416 ksi    "),
       Labelled_Line("Compression Strain at Peak Stress", "     0.0018863"),
       Labelled_Line("Tensile Strain at Fracture of Concrete", "    -0.0001154"),
-      Labelled_Line("Maximum Coarse Aggregate Size", "     0.7500000 in"),
+      Labelled_Line("Maximum Coarse Aggregate Size", "     0.7500000 in     "),
   };
   EXPECT_EQ(lines, expected);
 
@@ -394,9 +394,9 @@ TEST(MomentCurvatureReport, ConcretePropertiesInTheNumberField) {
       }).report;
   // f'c 6 ksi = 41368.5 kPa (above 10000: F13.0); fr = -0.004 sqrt(6000) ksi = -2136.3 kPa.
   ASSERT_EQ(si.size(), 10u);
-  EXPECT_EQ(si[4], Labelled_Line("Compressive Strength of Concrete", "        41369. kPa"));
+  EXPECT_EQ(si[4], Labelled_Line("Compressive Strength of Concrete", "        41369. kPa    "));
   EXPECT_EQ(si[6],
-            Labelled_Line("Modulus of Rupture of Prestressed Concrete", " -2136.2624234 kPa"));
+            Labelled_Line("Modulus of Rupture of Prestressed Concrete", " -2136.2624234 kPa    "));
 
   SectionReportCase pipe = Steel_Pipe_Case();
   EXPECT_TRUE(Write_Through(pipe, [](RunContext& run, const SectionEngineState& engine,
