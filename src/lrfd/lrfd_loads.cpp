@@ -12,7 +12,6 @@ namespace tavik {
 
 namespace {
 constexpr double kPoundsPerKip = 1000.0;
-constexpr double kInchesPerFoot = 12.0;
 // A batter below this (radians) is taken as a vertical pile.
 constexpr double kVerticalBatter = 1e-06;
 // Printed in place of a resistance factor that is not positive.
@@ -119,10 +118,10 @@ void Write_Groups(RunContext& run) {
     out.Write_Line(us ? "                  ft               lb/inch   "
                       : "                  m                kN/m      ");
     out.Write_Line("-----     ----------------     ----------------");
-    // Depths are held in inches (US customary), as the node depths; the table shows feet.
-    const double depth_unit = us ? kInchesPerFoot : 1.0;
+    // The points as entered: the depths are in inches in US customary units (the unit of the
+    // node depths they are integrated over), whatever the head above them says.
     for (int k = 0; k < points; ++k) {
-      out.Line().I(k + 1, 4).F(profile.Depth[k] / depth_unit, 21, 2).F(profile.Value[k], 21, 2);
+      out.Line().I(k + 1, 4).F(profile.Depth[k], 21, 2).F(profile.Value[k], 21, 2);
       out.End_Line();
     }
   }
