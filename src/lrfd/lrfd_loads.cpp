@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "lrfd/lrfd.h"
-#include "run/unit_labels.h"
 
 namespace tavik {
 
@@ -49,16 +48,15 @@ void Dashes(TextChannel& out, int count) {
   out.Write_Line(std::string(count, '-'));
 }
 
-// Units of the tables: US customary, SI, or the general labels.
+// Units of the factored loads: pounds and inch-pounds in US customary units; the SI labels
+// otherwise, general units included (the tables have no labels of their own for them).
 struct LrfdUnits {
-  std::string force;
-  std::string moment;
+  std::string_view force;
+  std::string_view moment;
 };
 LrfdUnits Units_Of(const RunContext& run) {
   if (run.Problem.IUNITS == kUnitsUSCustomary) return {"lbs", "in-lbs"};
-  if (run.Problem.IUNITS == kUnitsSI) return {"kN", "kN-m"};
-  return {std::string(Trimmed(run.Units.c_UnitForce)),
-          std::string(Trimmed(run.Units.c_UnitMoment))};
+  return {"kN", "kN-m"};
 }
 
 int Load_Type_Of(const LrfdLoad& load) {
