@@ -11,7 +11,7 @@ namespace tavik {
 
 namespace {
 constexpr double kPoundsPerKip = 1000.0;
-// A batter below this (radians) is taken as a vertical pile.
+// A batter of this magnitude or less (radians) is taken as a vertical pile.
 constexpr double kVerticalBatter = 1e-06;
 // Printed in place of a resistance factor that is not positive.
 constexpr double kDefaultResistanceFactor = 0.75;
