@@ -6,14 +6,12 @@
 #include <string_view>
 
 #include "lrfd/lrfd.h"
-#include "run/unit_labels.h"
 
 namespace tavik {
 
 namespace {
 constexpr double kPoundsPerKip = 1000.0;
-constexpr double kInchesPerFoot = 12.0;
-// A batter below this (radians) is taken as a vertical pile.
+// A batter of this magnitude or less (radians) is taken as a vertical pile.
 constexpr double kVerticalBatter = 1e-06;
 // Printed in place of a resistance factor that is not positive.
 constexpr double kDefaultResistanceFactor = 0.75;
@@ -50,16 +48,15 @@ void Dashes(TextChannel& out, int count) {
   out.Write_Line(std::string(count, '-'));
 }
 
-// Units of the tables: US customary, SI, or the general labels.
+// Units of the factored loads: pounds and inch-pounds in US customary units; the SI labels
+// otherwise, general units included (the tables have no labels of their own for them).
 struct LrfdUnits {
-  std::string force;
-  std::string moment;
+  std::string_view force;
+  std::string_view moment;
 };
 LrfdUnits Units_Of(const RunContext& run) {
   if (run.Problem.IUNITS == kUnitsUSCustomary) return {"lbs", "in-lbs"};
-  if (run.Problem.IUNITS == kUnitsSI) return {"kN", "kN-m"};
-  return {std::string(Trimmed(run.Units.c_UnitForce)),
-          std::string(Trimmed(run.Units.c_UnitMoment))};
+  return {"kN", "kN-m"};
 }
 
 int Load_Type_Of(const LrfdLoad& load) {
@@ -119,10 +116,10 @@ void Write_Groups(RunContext& run) {
     out.Write_Line(us ? "                  ft               lb/inch   "
                       : "                  m                kN/m      ");
     out.Write_Line("-----     ----------------     ----------------");
-    // Depths are held in inches (US customary), as the node depths; the table shows feet.
-    const double depth_unit = us ? kInchesPerFoot : 1.0;
+    // The points as entered: the depths are in inches in US customary units (the unit of the
+    // node depths they are integrated over), whatever the head above them says.
     for (int k = 0; k < points; ++k) {
-      out.Line().I(k + 1, 4).F(profile.Depth[k] / depth_unit, 21, 2).F(profile.Value[k], 21, 2);
+      out.Line().I(k + 1, 4).F(profile.Depth[k], 21, 2).F(profile.Value[k], 21, 2);
       out.End_Line();
     }
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <string>
 
@@ -23,7 +24,9 @@ struct LrfdRun {
 
 // Three groups: two dead loads (H 1000 and 500, P 100000 and 50000, M 2000 and 0) and a wind
 // load (H 3000, M 10000, P -20000); three combinations.
-std::unique_ptr<LrfdRun> Form(double batter_degrees) {
+// `change`, when given, edits the problem before the loads are formed.
+std::unique_ptr<LrfdRun> Form(double batter_degrees,
+                              const std::function<void(ProblemData&)>& change = nullptr) {
   auto result = std::make_unique<LrfdRun>();
   RunContext& run = result->run;
   testing::ScratchDir dir;
@@ -48,6 +51,8 @@ std::unique_ptr<LrfdRun> Form(double batter_degrees) {
     p.LrfdCombinations[m].ShearResistanceFactor = 0.0;
     p.LrfdCombinations[m].Name = "Combination " + std::to_string(m + 1);
   }
+  if (change) change(p);
+  Set_Unit_Labels(run.Units, p.IUNITS);
   Form_LRFD_Loads(run);
   run.Report.Close();
   result->report = testing::Read_Lines(dir.File("l.out"));
@@ -87,8 +92,107 @@ TEST(LrfdLoads, SumsAndFactoredCombinations) {
                       "Dead Loads   (DL)                 1500.00                 "
                       "2000.00               150000.00           2"),
             -1);
+  // A load type without groups: zero totals and a count of 0.
+  EXPECT_NE(Find_Line(result->report,
+                      "Live Loads   (LL)                    0.00                    0.00      "
+                      "              0.00           0"),
+            -1);
   // No batter: no transformation table.
   EXPECT_EQ(Find_Line(result->report, "Factored Loads Transformed for Pile Batter"), -1);
+}
+
+// A fourth combination with the factors of the first (other resistance factors) has the
+// same factored axial force, 167500 lbs: it shares the first one's entry, and the list keeps
+// three values.
+TEST(LrfdLoads, EqualAxialForcesShareOneThrust) {
+  const auto result = Form(0.0, [](ProblemData& p) {
+    p.NumLrfdCombinations = 4;
+    p.LrfdCombinations[3] = p.LrfdCombinations[0];
+    p.LrfdCombinations[3].FlexureResistanceFactor = 1.0;
+  });
+  const LrfdState& lrfd = result->run.Lrfd;
+  EXPECT_EQ(result->run.Problem.NumUniqueThrusts, 3);
+  EXPECT_EQ(lrfd.ThrustIndex[4], 3);
+  EXPECT_EQ(lrfd.ThrustIndex[1], 3);
+  EXPECT_NE(Find_Line(result->report, "Number of Unique Axial Thrust Values = 3"), -1);
+  // The thrust table ends the report of this fixture: three rows after its rule.
+  const int rule = Find_Line(result->report, "------   ---------------------");
+  ASSERT_NE(rule, -1);
+  ASSERT_EQ(static_cast<int>(result->report.size()), rule + 4);
+  EXPECT_EQ(result->report[rule + 3], "   3      167500.000");
+}
+
+// The transformation applies only to a batter above 1e-06 radians in magnitude; below it
+// the loads stay as factored (combination 1: V = 4875, P = 167500) and no table is written.
+TEST(LrfdLoads, BatterThreshold) {
+  struct Case {
+    double batter;  // radians
+    bool transformed;
+  };
+  const Case cases[] = {
+      {0.0, false}, {1e-06, false}, {-1e-06, false}, {2e-06, true}, {-2e-06, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.batter);
+    const auto result = Form(0.0, [&](ProblemData& p) { p.PileBatterAngle = c.batter; });
+    const LrfdState& lrfd = result->run.Lrfd;
+    const bool table =
+        Find_Line(result->report, "Factored Loads Transformed for Pile Batter") != -1;
+    EXPECT_EQ(table, c.transformed);
+    if (c.transformed) {
+      // V' = V cos b + P sin b: 4875 + 167500 b to first order.
+      EXPECT_NEAR(lrfd.Shear[1], 4875.0 + 167500.0 * c.batter, 1e-6);
+    } else {
+      EXPECT_EQ(lrfd.Shear[1], 4875.0);
+      EXPECT_EQ(lrfd.Axial[1], 167500.0);
+    }
+  }
+}
+
+// Unit labels of the factored loads: pounds in US customary units, kN and kN-m otherwise
+// (general units included); the unit line of the totals by combination only in US customary
+// and SI units.
+TEST(LrfdLoads, UnitLabelsOfTheFactoredLoads) {
+  struct Case {
+    int iunits;
+    const char* force;
+    const char* moment;
+    const char* unit_line;  // nullptr: none
+  };
+  const Case cases[] = {
+      {kUnitsUSCustomary, "4875.00 lbs", "12500.00 in-lbs",
+       "     Number               lbs              in-lbs               lbs        "},
+      {kUnitsSI, "4875.00 kN", "12500.00 kN-m",
+       "     Number               kN                kN-m                kN         "},
+      {kUnitsGeneral, "4875.00 kN", "12500.00 kN-m", nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.iunits);
+    const auto result = Form(0.0, [&](ProblemData& p) { p.IUNITS = c.iunits; });
+    const auto& report = result->report;
+    const int force = Find_Line(report, "Factored Horizontal Force = ");
+    ASSERT_NE(force, -1);
+    EXPECT_NE(report[force].find(c.force), std::string::npos) << report[force];
+    const int moment = Find_Line(report, "Factored Moment           = ");
+    ASSERT_NE(moment, -1);
+    EXPECT_NE(report[moment].find(c.moment), std::string::npos) << report[moment];
+    EXPECT_EQ(Find_Line(report, "     Number    ") != -1, c.unit_line != nullptr);
+    if (c.unit_line != nullptr) {
+      EXPECT_NE(Find_Line(report, c.unit_line), -1);
+    }
+  }
+}
+
+// The distributed-load points of a group are listed as entered (depths in inches in US
+// customary units, the unit the node depths are integrated in).
+TEST(LrfdLoads, DistributedPointsAsEntered) {
+  const auto result = Form(0.0, [](ProblemData& p) {
+    p.LrfdLoads[2].DistributedLoad = DepthValueTable{2, {0.0, 120.0}, {2.0, 1.5}};
+  });
+  const auto& report = result->report;
+  EXPECT_NE(Find_Line(report, "Number of Distributed Loading Points Input for Load Group 3 = 2"),
+            -1);
+  EXPECT_NE(Find_Line(report, "   1                 0.00                 2.00"), -1);
+  EXPECT_NE(Find_Line(report, "   2               120.00                 1.50"), -1);
 }
 
 // A 10 degree batter: V' = V cos b + P sin b, P' = -V sin b + P cos b, M unchanged.
