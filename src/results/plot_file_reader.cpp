@@ -18,6 +18,7 @@
 #include <cstring>
 #include <fstream>
 #include <optional>
+#include <sstream>
 
 #include "results/plot_record.h"
 #include "results/report_node_columns.h"
@@ -579,6 +580,21 @@ class PlotFileParser {
 
 }  // namespace
 
+namespace {
+
+// The records of `in` into `result` (ok = false with the error on failure).
+void Parse_Plot_Stream(std::istream& in, const std::string& name, ReadResult& result) {
+  PlotFileParser parser(in, name);
+  if (!parser.Parse(result.results)) {
+    result.error = parser.Error();
+    result.results = RunResults{};
+    return;
+  }
+  result.ok = true;
+}
+
+}  // namespace
+
 ReadResult Read_Results(const std::string& plot_path, const std::string& report_path) {
   ReadResult result;
   try {
@@ -587,22 +603,28 @@ ReadResult Read_Results(const std::string& plot_path, const std::string& report_
       result.error = plot_path + ": the plot file cannot be opened";
       return result;
     }
-    PlotFileParser parser(in, plot_path);
-    if (!parser.Parse(result.results)) {
-      result.error = parser.Error();
-      result.results = RunResults{};
-      return result;
-    }
-    if (!report_path.empty() &&
+    Parse_Plot_Stream(in, plot_path, result);
+    if (result.ok && !report_path.empty() &&
         Read_Report_Node_Columns(report_path, result.results, result.error) ==
             ReportColumns::kMismatch) {
+      result.ok = false;
       result.results = RunResults{};
-      return result;
     }
-    result.ok = true;
   } catch (const std::exception& e) {
     result = ReadResult{};
     result.error = plot_path + ": " + e.what();
+  }
+  return result;
+}
+
+ReadResult Read_Plot_Text(const std::string& text, const std::string& name) {
+  ReadResult result;
+  try {
+    std::istringstream in(text);
+    Parse_Plot_Stream(in, name, result);
+  } catch (const std::exception& e) {
+    result = ReadResult{};
+    result.error = name + ": " + e.what();
   }
   return result;
 }
