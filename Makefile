@@ -13,6 +13,7 @@ RUN_DIR := $(BUILD)/run
 PACKAGES := cmake:/usr/bin/cmake g++:/usr/bin/g++ make:/usr/bin/make \
   libgtest-dev:/usr/include/gtest/gtest.h libgmock-dev:/usr/include/gmock/gmock.h \
   libbenchmark-dev:/usr/include/benchmark/benchmark.h libcli11-dev:/usr/include/CLI/CLI.hpp \
+  nlohmann-json3-dev:/usr/include/nlohmann/json.hpp \
   clang:/usr/bin/clang++ libclang-rt-14-dev:/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a \
   libplplot-dev:/usr/include/plplot/plplot.h \
   plplot-driver-cairo:/usr/lib/x86_64-linux-gnu/plplot5.15.0/drivers/cairo.so \
