@@ -174,11 +174,11 @@ double Tick_Label_Chars(const Range& r) {
 }
 
 // The axis range of the finite values in [lo, hi] and its tick step, for an axis `length`
-// long on which one tick number takes `Extent(range)` of the length. A depth axis (`whole`)
-// runs over whole tick steps; other axes get a margin so that no curve runs along the box.
+// long on which one tick number takes `Extent(range)` of the length. A depth axis (`exact`)
+// runs from the head to the tip; other axes get a margin so that no curve runs along the box.
 // An empty or single-valued range gets a width of its own.
 template <typename Extent>
-Range Axis_Range(double lo, double hi, bool include_zero, bool whole, double length,
+Range Axis_Range(double lo, double hi, bool include_zero, bool exact, double length,
                  Extent extent) {
   if (!(lo <= hi)) {
     lo = 0.0;
@@ -193,17 +193,13 @@ Range Axis_Range(double lo, double hi, bool include_zero, bool whole, double len
     lo -= half;
     hi += half;
   }
-  if (!whole) {
+  if (!exact) {
     const double margin = kRangePadding * (hi - lo);
     lo -= margin;
     hi += margin;
   }
   Range range{lo, hi, Step_At_Least((hi - lo) / kMaxTicks)};
   for (;;) {
-    if (whole) {
-      range.lo = std::floor(lo / range.step) * range.step;
-      range.hi = std::ceil(hi / range.step) * range.step;
-    }
     const double intervals = (range.hi - range.lo) / range.step;
     if (intervals <= 2.0 || intervals * extent(range) <= length) return range;
     range.step = Next_Step(range.step);
@@ -301,10 +297,10 @@ std::size_t Longest_Label(const Panel& panel) {
   return longest;
 }
 
-// Where the legend of a panel goes and how much room it takes. A panel of one curve has no
-// legend (its axis labels say what it is). A portrait figure (the response against depth)
-// keeps its width for the curves and puts the legend below the box, in columns; a landscape
-// figure puts it to the right of the box, in one column per kLegendRowsPerColumn entries.
+// Where the legend of a panel goes and how much room it takes. A portrait figure (the
+// response against depth) keeps its width for the curves and puts the legend below the box,
+// in columns; a landscape figure puts it to the right of the box, in one column per
+// kLegendRowsPerColumn entries.
 struct LegendLayout {
   bool present = false;
   bool below = false;
@@ -317,7 +313,7 @@ struct LegendLayout {
 LegendLayout Legend_Layout(const Panel& panel, bool below, double room_mm, const Geometry& g) {
   LegendLayout legend;
   const int n = static_cast<int>(panel.series.size());
-  if (n <= 1) return legend;
+  if (!panel.legend || n == 0) return legend;
   legend.present = true;
   legend.below = below;
   const double column =
@@ -364,12 +360,12 @@ void Draw_Legend(const Panel& panel, const LegendLayout& layout, const Geometry&
   const PLFLT x = layout.below ? 0.0 : g.ch / viewport_w_mm;
   const PLFLT y = layout.below ? g.ch / viewport_h_mm : 0.0;
   PLFLT width = 0.0, height = 0.0;
-  pllegend(&width, &height, PL_LEGEND_BACKGROUND | PL_LEGEND_BOUNDING_BOX, position, x, y,
-           kLegendSample * g.ch / viewport_w_mm, kBackground, kInk, 1, layout.rows, layout.columns,
-           n, opt.data(), 1.0, kLegendScale, kLegendRowSpacing, 0.0, text_colours.data(),
-           text_ptrs.data(), nullptr, nullptr, nullptr, nullptr, line_colours.data(),
-           line_styles.data(), line_widths.data(), symbol_colours.data(), symbol_scales.data(),
-           symbol_numbers.data(), symbol_ptrs.data());
+  pllegend(&width, &height, PL_LEGEND_BACKGROUND | PL_LEGEND_BOUNDING_BOX | PL_LEGEND_ROW_MAJOR,
+           position, x, y, kLegendSample * g.ch / viewport_w_mm, kBackground, kInk, 1, layout.rows,
+           layout.columns, n, opt.data(), 1.0, kLegendScale, kLegendRowSpacing, 0.0,
+           text_colours.data(), text_ptrs.data(), nullptr, nullptr, nullptr, nullptr,
+           line_colours.data(), line_styles.data(), line_widths.data(), symbol_colours.data(),
+           symbol_scales.data(), symbol_numbers.data(), symbol_ptrs.data());
 }
 
 // One panel inside the page area [x0, x1] x [y0, y1] (mm from the lower left corner). The

@@ -15,6 +15,10 @@ namespace {
 
 // Significant digits of the numbers written into legend texts (thrusts, depths).
 constexpr int kLegendDigits = 6;
+// A curve against depth needs two nodes.
+constexpr std::size_t kMinimumCurvePoints = 2;
+// US customary plot files hold the nominal moment capacity in in-lbs, the curves in in-kips.
+constexpr double kPoundsPerKip = 1000.0;
 
 std::string Short_Number(double value) {
   char text[32];
@@ -52,8 +56,8 @@ std::vector<DepthQuantity> Depth_Quantities(const ResultUnits& u) {
   };
 }
 
-// One curve per load case whose every node holds the quantity (the slope is only known when
-// the report was read).
+// One curve per load case through the nodes that hold the quantity: all of them, except for
+// the slope, which only the report gives, at the nodes it prints (every PrintIncrement-th).
 std::optional<Figure> Depth_Figure(const RunResults& results, const DepthQuantity& quantity,
                                    const ResultUnits& u) {
   Panel panel;
@@ -61,20 +65,15 @@ std::optional<Figure> Depth_Figure(const RunResults& results, const DepthQuantit
   panel.y_label = "Depth below pile head (" + u.length + ")";
   panel.depth_axis = true;
   for (const LoadCaseResults& load_case : results.load_cases) {
-    if (load_case.nodes.empty()) continue;
     Series series;
     series.label = Case_Label(results, load_case.number);
-    bool complete = true;
     for (const NodeRow& node : load_case.nodes) {
       const std::optional<double> value = quantity.value(node);
-      if (!value) {
-        complete = false;
-        break;
-      }
+      if (!value) continue;
       series.x.push_back(*value);
       series.y.push_back(node.depth);
     }
-    if (complete) panel.series.push_back(std::move(series));
+    if (series.x.size() >= kMinimumCurvePoints) panel.series.push_back(std::move(series));
   }
   if (panel.series.empty()) return std::nullopt;
   return Figure{quantity.name, quantity.title, true, {std::move(panel)}};
@@ -195,8 +194,12 @@ std::optional<Figure> Head_Shear_Figure(const RunResults& results, const char* n
     series.y.push_back(load_case->summary->head_shear);
     series.point_labels.push_back(std::to_string(load_case->number));
   }
-  Panel panel{
-      x_label, "Pile-head shear V (" + u.force + ")", false, true, true, {std::move(series)}};
+  Panel panel;
+  panel.x_label = x_label;
+  panel.y_label = "Pile-head shear V (" + u.force + ")";
+  panel.x_from_zero = panel.y_from_zero = true;
+  panel.legend = false;
+  panel.series.push_back(std::move(series));
   return Figure{name, title, false, {std::move(panel)}};
 }
 
@@ -223,12 +226,13 @@ std::optional<Figure> Stiffness_Figure(const RunResults& results, const ResultUn
       series.x.push_back(term.against_moment ? row.moment : row.shear);
       series.y.push_back(row.*(term.value));
     }
-    figure.panels.push_back({term.against_moment ? moment : shear,
-                             std::string(term.name) + " (" + term.unit + ")",
-                             false,
-                             true,
-                             true,
-                             {std::move(series)}});
+    Panel panel;
+    panel.x_label = term.against_moment ? moment : shear;
+    panel.y_label = std::string(term.name) + " (" + term.unit + ")";
+    panel.x_from_zero = panel.y_from_zero = true;
+    panel.legend = false;
+    panel.series.push_back(std::move(series));
+    figure.panels.push_back(std::move(panel));
   }
   return figure;
 }
@@ -256,8 +260,8 @@ std::optional<Figure> Length_Study_Figure(const RunResults& results, const Resul
 }  // namespace
 
 double Nominal_Moment(const RunResults& results, const ThrustCurve& thrust) {
-  (void)results;
-  return thrust.nominal_moment;
+  return results.head.units == UnitSystem::kUSCustomary ? thrust.nominal_moment / kPoundsPerKip
+                                                        : thrust.nominal_moment;
 }
 
 std::vector<Figure> Build_Figures(const RunResults& results) {

@@ -34,6 +34,7 @@ struct Panel {
   bool depth_axis = false;   // y is the depth below the pile head: it grows downwards
   bool x_from_zero = false;  // the x axis reaches zero (a load, a deflection, a curvature)
   bool y_from_zero = false;
+  bool legend = true;  // false where the axis labels say all (one curve of pile-head values)
   std::vector<Series> series;
 };
 
@@ -52,7 +53,8 @@ struct Figure {
 // Non-finite values are kept; the renderer skips them.
 std::vector<Figure> Build_Figures(const RunResults& results);
 
-// The nominal moment capacity of a thrust in the unit of the section curves' moments.
+// The nominal moment capacity of a thrust in the unit of the section curves' moments (US
+// customary plot files hold it in in-lbs, the curves in in-kips).
 double Nominal_Moment(const RunResults& results, const ThrustCurve& thrust);
 
 }  // namespace tavik::results

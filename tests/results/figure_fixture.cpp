@@ -9,12 +9,13 @@ namespace tavik::results::testing {
 RunResults Sample_Run() {
   RunResults run;
   run.head = {3, UnitSystem::kUSCustomary, 0, true, 2};
-  // Section 1: moments in in-kips against curvature in 1/in, EI = M / curvature.
+  // Section 1: moments in in-kips against curvature in 1/in, EI = M / curvature; the nominal
+  // moment capacities in in-lbs, as US customary plot files hold them (175 and 220 in-kips).
   run.sections.push_back(
       {1,
        StiffnessKind::kMomentCurvature,
-       {{0.0, 175.0, {{100.0, 1.0e5, 0.001}, {150.0, 7.5e4, 0.002}, {200.0, 5.0e4, 0.004}}},
-        {100.0, 220.0, {{120.0, 1.2e5, 0.001}, {180.0, 9.0e4, 0.002}, {240.0, 6.0e4, 0.004}}}}});
+       {{0.0, 175000.0, {{100.0, 1.0e5, 0.001}, {150.0, 7.5e4, 0.002}, {200.0, 5.0e4, 0.004}}},
+        {100.0, 220000.0, {{120.0, 1.2e5, 0.001}, {180.0, 9.0e4, 0.002}, {240.0, 6.0e4, 0.004}}}}});
   run.sections.push_back({2, StiffnessKind::kElastic, {{0.0, 1.0e14, {{10.0, 1.0e4, 0.001}}}}});
   run.py_curves.push_back({60.0, "soft clay", {{0.0, 0.0}, {1.0, 50.0}, {4.0, 80.0}}});
   run.py_curves.push_back({120.0, "sand", {{0.0, 0.0}, {1.0, 90.0}, {4.0, 150.0}}});

@@ -66,6 +66,13 @@ TEST(Figures, OneFigurePerKindWhoseRecordsTheRunHolds) {
                       {"py_curves"}),
                  section),
             with(head, {"stiffness_matrix", "length_study"}))},
+      {"report printing every second node: the slope of those",
+       [](RunResults& r) {
+         for (auto& c : r.load_cases)
+           for (std::size_t i = 1; i < c.nodes.size(); i += 2) c.nodes[i].slope.reset();
+       },
+       with(with(with(depth, {"py_curves"}), section),
+            with(head, {"stiffness_matrix", "length_study"}))},
       {"no p-y curves, studies or nonlinear sections",
        [](RunResults& r) {
          r.py_curves.clear();
@@ -98,7 +105,7 @@ TEST(Figures, OneFigurePerKindWhoseRecordsTheRunHolds) {
          r.sections.push_back(
              {3,
               StiffnessKind::kElasticPlastic,
-              {{0.0, 5.0, {{1.0, 10.0, 0.1}, {5.0, 10.0, 0.5}, {5.0, 1.0, 5.0}}}}});
+              {{0.0, 5000.0, {{1.0, 10.0, 0.1}, {5.0, 10.0, 0.5}, {5.0, 1.0, 5.0}}}}});
        },
        {"moment_curvature_section_3", "ei_moment_section_3"}},
       {"nothing", [](RunResults& r) { r = RunResults{}; }, {}},
@@ -111,14 +118,15 @@ TEST(Figures, OneFigurePerKindWhoseRecordsTheRunHolds) {
 }
 
 // Section 1 of the sample run, by linear interpolation between the curve points around the
-// nominal moment: thrust 1, Mn = 175 between (0.002, 150) and (0.004, 200): halfway, so
+// nominal moment (in-lbs in a US customary file, in-kips on the curves; the same kN-m in SI):
+// thrust 1, Mn = 175 between (0.002, 150) and (0.004, 200): halfway, so
 // curvature 0.003 and EI (75000 + 50000) / 2 = 62500; thrust 2, Mn = 220 between
 // (0.002, 180) and (0.004, 240): two thirds, curvature 0.0033333 and EI 90000 - 2/3 * 30000 =
 // 70000. A capacity above the last point of its curve is not marked.
 TEST(Figures, NominalCapacityMarkedWhereTheCurveReachesIt) {
   RunResults run = Sample_Run();
   run.sections[0].thrusts.push_back(
-      {200.0, 900.0, {{130.0, 1.3e5, 0.001}, {250.0, 6.25e4, 0.004}}});
+      {200.0, 900000.0, {{130.0, 1.3e5, 0.001}, {250.0, 6.25e4, 0.004}}});
   const std::vector<Figure> figures = Build_Figures(run);
   const Panel& mc = Named(figures, "moment_curvature_section_1").panels.at(0);
   ASSERT_EQ(mc.series.size(), 4u);  // three thrusts and the marks
@@ -136,6 +144,15 @@ TEST(Figures, NominalCapacityMarkedWhereTheCurveReachesIt) {
   EXPECT_DOUBLE_EQ(ei_marks.x[0], 175.0);
   EXPECT_NEAR(ei_marks.y[0], 62500.0, 1e-9);
   EXPECT_NEAR(ei_marks.y[1], 70000.0, 1e-9);
+
+  RunResults si = Sample_Run();
+  si.head.units = UnitSystem::kSI;
+  si.sections[0].thrusts[0].nominal_moment = 175.0;
+  const std::vector<Figure> si_figures = Build_Figures(si);
+  const Series& si_marks =
+      Named(si_figures, "moment_curvature_section_1").panels.at(0).series.back();
+  ASSERT_EQ(si_marks.x.size(), 1u);  // thrust 2 (220000 kN-m) is beyond its curve
+  EXPECT_NEAR(si_marks.x[0], 0.003, 1e-12);
 }
 
 // The unit of every label follows the run's unit system (the section curves in the section
