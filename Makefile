@@ -1,5 +1,5 @@
 # Tavik: two commands for a new user.
-#   make run   build, analyse the bundled example, print where the report is
+#   make run   build, analyse the bundled example, print where the report and the page are
 #   make test  install what is missing, build Release and sanitizer builds, run every test
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
@@ -8,6 +8,7 @@ ASAN_BUILD := build-asan
 FUZZ_BUILD := build-fuzz
 EXAMPLE := examples/drilled_shaft_clay_over_sand.inp
 RUN_DIR := $(BUILD)/run
+PLOTS_DIR := $(RUN_DIR)/plots
 
 # Debian packages the build and the tests need, with a file that shows each is present.
 PACKAGES := cmake:/usr/bin/cmake g++:/usr/bin/g++ make:/usr/bin/make \
@@ -40,10 +41,14 @@ build-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTAVIK_SANITIZE=ON -DTAVIK_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
-run: build
-	@mkdir -p $(RUN_DIR)
-	@$(BUILD)/bin/tavik run $(EXAMPLE) --out-dir $(RUN_DIR); status=$$?; \
+# Builds only the engine and the program it runs (not the tests or benchmarks).
+run: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS) --target tavik_cli
+	@rm -rf $(PLOTS_DIR); mkdir -p $(RUN_DIR)
+	@$(BUILD)/bin/tavik run $(EXAMPLE) --out-dir $(RUN_DIR) --plots $(PLOTS_DIR); status=$$?; \
 	echo "Report: $(RUN_DIR)/$$(basename $(EXAMPLE) .inp).out"; \
+	if [ -f $(PLOTS_DIR)/index.html ]; then echo "Page:   $(PLOTS_DIR)/index.html (figures beside it)"; fi; \
 	if [ $$status -ne 0 ]; then echo "The example run did not end normally (exit $$status): see the report."; fi; \
 	exit $$status
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "plot_command.h"
 #include "tavik/tavik.h"
 
 namespace {
@@ -41,7 +42,8 @@ int Exit_Code(const tavik::RunOutcome& outcome) {
   return kExitRuntimeError;
 }
 
-int Run_Input(const std::string& input, const std::string& out_dir_option) {
+int Run_Input(const std::string& input, const std::string& out_dir_option,
+              const std::string& plots_dir) {
   namespace fs = std::filesystem;
   const fs::path input_path(input);
   const fs::path out_dir = out_dir_option.empty() ? input_path.parent_path() : fs::path(out_dir_option);
@@ -59,6 +61,11 @@ int Run_Input(const std::string& input, const std::string& out_dir_option) {
   paths.messages = stem.string() + ".msg";
   const tavik::RunOutcome outcome = tavik::Run_Analysis(paths);
   std::printf("tavik: %s; report: %s\n", Describe(outcome).c_str(), paths.report.c_str());
+  if (!plots_dir.empty() &&
+      !tavik::cli::Write_Plots_Of_Run(paths.plot, paths.report,
+                                      "The analysis " + Describe(outcome) + ".", plots_dir)) {
+    return outcome.error_number == 0 ? kExitRuntimeError : Exit_Code(outcome);
+  }
   return Exit_Code(outcome);
 }
 
@@ -75,12 +82,16 @@ int main(int argc, char** argv) {
 
   std::string input;
   std::string out_dir;
+  std::string plots_dir;
   CLI::App* run = app.add_subcommand(
       "run", "Analyse INPUT; write STEM.out (report), STEM.plt (plot data) and STEM.msg (run "
              "messages) to DIR, by default the input file's folder.");
   run->add_option("INPUT", input, "keyword input data file")->required();
   run->add_option("--out-dir", out_dir, "folder for the report, plot and message files")
       ->type_name("DIR");
+  run->add_option("--plots", plots_dir, "after the run, write its figures and index.html to DIR")
+      ->type_name("DIR");
+  const tavik::cli::PlotCommand plot(app);
 
   CLI::App* tgo = app.add_subcommand(
       "tgo", "Call the host entry point TGO(6027) in the current directory, as a host program "
@@ -93,7 +104,8 @@ int main(int argc, char** argv) {
     return code == 0 ? kExitNormal : kExitUsage;
   }
 
-  if (run->parsed()) return Run_Input(input, out_dir);
+  if (run->parsed()) return Run_Input(input, out_dir, plots_dir);
+  if (plot.Parsed()) return plot.Run();
   if (tgo->parsed()) {
     const int32_t status = TGO(tavik::kInterfaceVersion);
     std::printf("%d\n", static_cast<int>(status));
