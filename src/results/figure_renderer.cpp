@@ -72,13 +72,16 @@ constexpr double kRightBand = 2.0;    // right of a box without a legend (its la
 constexpr double kEdge = 1.5;         // free margin at the page edge
 constexpr double kPanelGap = 3.0;
 constexpr double kMinimumBox = 4.0;
-// Text width per character as a fraction of the character height: a sans-serif average for
-// words, and the width of a digit.
-constexpr double kCharWidthRatio = 0.8;
+// Text width per character as a fraction of the character height, as PLplot sizes a legend:
+// the cairo drivers measure the text they draw; the svg driver cannot, and PLplot sizes its
+// text by its own (Hershey) font, which runs wider. Tick numbers: the width of a digit.
+constexpr double kCairoCharWidthRatio = 0.95;
+constexpr double kSvgCharWidthRatio = 1.1;
 constexpr double kDigitWidthRatio = 0.6;
-// Legend: a line sample, then the text.
+// Legend: a line sample, then the text, with room for the gap between them and the box's
+// margins.
 constexpr double kLegendSample = 2.5;
-constexpr int kLegendRowsPerColumn = 24;
+constexpr double kLegendPadding = 3.0;
 constexpr double kLegendRowSpacing = 2.0;  // character heights from row to row
 // Ticks: steps of 1, 2 or 5 times a power of ten, at most kMaxTicks intervals, as many as the
 // tick numbers leave room for (kTickGap character widths between two numbers on the x axis,
@@ -280,15 +283,17 @@ Style Series_Style(const Series& s, int data_index) {
 struct Geometry {
   double page_w;
   double page_h;
-  double ch;  // character height, mm
+  double ch;          // character height, mm
+  double char_width;  // legend text width per character, in character heights
 };
 
-Geometry Page_Geometry() {
+Geometry Page_Geometry(FigureFormat format) {
   PLFLT xmin, xmax, ymin, ymax;
   plgspa(&xmin, &xmax, &ymin, &ymax);
   PLFLT def, ht;
   plgchr(&def, &ht);
-  return {xmax - xmin, ymax - ymin, ht};
+  return {xmax - xmin, ymax - ymin, ht,
+          format == FigureFormat::kSvg ? kSvgCharWidthRatio : kCairoCharWidthRatio};
 }
 
 std::size_t Longest_Label(const Panel& panel) {
@@ -297,33 +302,25 @@ std::size_t Longest_Label(const Panel& panel) {
   return longest;
 }
 
-// Where the legend of a panel goes and how much room it takes. A portrait figure (the
-// response against depth) keeps its width for the curves and puts the legend below the box,
-// in columns; a landscape figure puts it to the right of the box, in one column per
-// kLegendRowsPerColumn entries.
+// How much room the legend of a panel takes: it goes below the box, in as many columns as the
+// width holds, so that the curves keep the whole width.
 struct LegendLayout {
   bool present = false;
-  bool below = false;
   PLINT columns = 1;
   PLINT rows = 1;
   double width = 0.0;   // mm
   double height = 0.0;  // mm
 };
 
-LegendLayout Legend_Layout(const Panel& panel, bool below, double room_mm, const Geometry& g) {
+LegendLayout Legend_Layout(const Panel& panel, double room_mm, const Geometry& g) {
   LegendLayout legend;
   const int n = static_cast<int>(panel.series.size());
   if (!panel.legend || n == 0) return legend;
   legend.present = true;
-  legend.below = below;
   const double column =
-      (kLegendSample + 3.0) * g.ch +
-      kCharWidthRatio * g.ch * kLegendScale * static_cast<double>(Longest_Label(panel));
-  if (below) {
-    legend.columns = std::clamp(static_cast<int>(room_mm / column), 1, n);
-  } else {
-    legend.columns = (n + kLegendRowsPerColumn - 1) / kLegendRowsPerColumn;
-  }
+      (kLegendSample + kLegendPadding) * g.ch +
+      g.char_width * g.ch * kLegendScale * static_cast<double>(Longest_Label(panel));
+  legend.columns = std::clamp(static_cast<int>(room_mm / column), 1, n);
   legend.rows = (n + legend.columns - 1) / legend.columns;
   legend.width = legend.columns * column;
   legend.height = (kLegendRowSpacing * legend.rows + 1.0) * g.ch * kLegendScale;
@@ -354,11 +351,10 @@ void Draw_Legend(const Panel& panel, const LegendLayout& layout, const Geometry&
     text_ptrs[k] = texts[k].c_str();
     symbol_ptrs[k] = s.reference ? kReferenceMark : kPointMark;
   }
-  // Offsets in viewport fractions: beside the box by one character height, or below it.
-  const PLINT position = layout.below ? (PL_POSITION_OUTSIDE | PL_POSITION_BOTTOM)
-                                      : (PL_POSITION_OUTSIDE | PL_POSITION_RIGHT);
-  const PLFLT x = layout.below ? 0.0 : g.ch / viewport_w_mm;
-  const PLFLT y = layout.below ? g.ch / viewport_h_mm : 0.0;
+  // Centred below the box and its x axis numbers and label (offset in viewport fractions).
+  const PLINT position = PL_POSITION_OUTSIDE | PL_POSITION_BOTTOM;
+  const PLFLT x = 0.0;
+  const PLFLT y = (panel.depth_axis ? 1.0 : kAxisBand + 0.5) * g.ch / viewport_h_mm;
   PLFLT width = 0.0, height = 0.0;
   pllegend(&width, &height, PL_LEGEND_BACKGROUND | PL_LEGEND_BOUNDING_BOX | PL_LEGEND_ROW_MAJOR,
            position, x, y, kLegendSample * g.ch / viewport_w_mm, kBackground, kInk, 1, layout.rows,
@@ -371,12 +367,11 @@ void Draw_Legend(const Panel& panel, const LegendLayout& layout, const Geometry&
 // One panel inside the page area [x0, x1] x [y0, y1] (mm from the lower left corner). The
 // y range comes first: the width of its tick numbers sets the left band, and so the room
 // left for the x axis.
-void Draw_Panel(const Panel& panel, bool legend_below, const Geometry& g, double x0, double x1,
-                double y0, double y1) {
+void Draw_Panel(const Panel& panel, const Geometry& g, double x0, double x1, double y0, double y1) {
   const double cw = kDigitWidthRatio * g.ch;
-  const LegendLayout legend = Legend_Layout(panel, legend_below, x1 - x0, g);
+  const LegendLayout legend = Legend_Layout(panel, x1 - x0, g);
   double bottom = y0 + (panel.depth_axis ? 0.5 * g.ch : kAxisBand * g.ch);
-  if (legend.present && legend.below) bottom += legend.height + g.ch;
+  if (legend.present) bottom += legend.height + g.ch;
   const double top = y1 - (panel.depth_axis ? kAxisBand * g.ch : kTopBand * g.ch);
   const double height = std::max(top - bottom, kMinimumBox * g.ch);
 
@@ -385,8 +380,7 @@ void Draw_Panel(const Panel& panel, bool legend_below, const Geometry& g, double
                               [&](const Range&) { return kTickRowSpacing * g.ch; });
   const double y_numbers = Tick_Label_Chars(yr) * cw;
   const double left = x0 + y_numbers + kYLabelBand * g.ch;
-  const double right =
-      x1 - (legend.present && !legend.below ? legend.width + g.ch : kRightBand * g.ch);
+  const double right = x1 - kRightBand * g.ch;
   const double width = std::max(right - left, kMinimumBox * g.ch);
   const Range xr =
       Axis_Range(b.x_lo, b.x_hi, panel.depth_axis || panel.x_from_zero, false, width,
@@ -437,10 +431,10 @@ void Draw_Panel(const Panel& panel, bool legend_below, const Geometry& g, double
   if (legend.present) Draw_Legend(panel, legend, g, width, height);
 }
 
-void Draw_Figure(const Figure& figure) {
+void Draw_Figure(const Figure& figure, FigureFormat format) {
   pladv(0);
   plschr(0.0, kTextScale);
-  const Geometry g = Page_Geometry();
+  const Geometry g = Page_Geometry(format);
   // Title, centred at the top of the page.
   plvpor(0.0, 1.0, 0.0, 1.0);
   plwind(0.0, g.page_w, 0.0, g.page_h);
@@ -455,7 +449,7 @@ void Draw_Figure(const Figure& figure) {
   const double y0 = kEdge * g.ch;
   const double y1 = g.page_h - kTitleBand * g.ch;
   if (figure.panels.size() == 1) {
-    Draw_Panel(figure.panels[0], figure.portrait, g, x0, x1, y0, y1);
+    Draw_Panel(figure.panels[0], g, x0, x1, y0, y1);
     return;
   }
   // Two by two, in reading order.
@@ -465,8 +459,8 @@ void Draw_Figure(const Figure& figure) {
   for (std::size_t k = 0; k < figure.panels.size() && k < 4; ++k) {
     const bool right = k % 2 == 1;
     const bool lower = k >= 2;
-    Draw_Panel(figure.panels[k], figure.portrait, g, right ? mid_x + gap : x0,
-               right ? x1 : mid_x - gap, lower ? y0 : mid_y + gap, lower ? mid_y - gap : y1);
+    Draw_Panel(figure.panels[k], g, right ? mid_x + gap : x0, right ? x1 : mid_x - gap,
+               lower ? y0 : mid_y + gap, lower ? mid_y - gap : y1);
   }
 }
 
@@ -522,7 +516,7 @@ std::string Render_Figure(const Figure& figure, FigureFormat format, const std::
     }
     plscmap0(r.data(), gr.data(), bl.data(), static_cast<PLINT>(kPalette.size()));
     plinit();
-    Draw_Figure(figure);
+    Draw_Figure(figure, format);
     plend1();
     return "";
   } catch (const std::exception& e) {

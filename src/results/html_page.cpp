@@ -14,7 +14,7 @@ constexpr int kTableDigits = 6;
 
 // Screen: a column of readable width, figures in a flowing grid (depth figures two abreast,
 // the others at most as wide as their text stays legible). Print: A4 portrait, the same
-// grid, no figure or table row split across pages.
+// grid (two landscape figures to a page), no figure or table row split across pages.
 constexpr const char* kStyle = R"(
 :root { color-scheme: light; }
 body { font-family: "DejaVu Sans", "Liberation Sans", Arial, sans-serif; color: #111;
@@ -39,7 +39,7 @@ figcaption { font-size: 0.9em; color: #333; margin-top: 0.3em; }
   body { max-width: none; padding: 0; font-size: 10pt; }
   h2 { break-after: avoid; page-break-after: avoid; }
   tr { break-inside: avoid; page-break-inside: avoid; }
-  figure { max-width: 100%; }
+  figure.landscape { flex: 0 0 165mm; max-width: 165mm; }
   figure img { border: none; max-height: 240mm; object-fit: contain; }
   a { color: inherit; text-decoration: none; }
 }
