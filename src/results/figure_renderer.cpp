@@ -68,7 +68,7 @@ constexpr double kAxisBand = 4.4;     // tick numbers and label together
 constexpr double kYLabelBand = 3.5;   // left of the y tick numbers, for the y label
 constexpr double kYLabelInset = 1.0;  // y label this far inside the band
 constexpr double kTopBand = 2.0;      // above a box whose numbers are below it
-constexpr double kRightBand = 2.0;    // right of a box without a legend (its last number)
+constexpr double kRightBand = 2.0;    // right of the box, for half its last tick number
 constexpr double kEdge = 1.5;         // free margin at the page edge
 constexpr double kPanelGap = 3.0;
 constexpr double kMinimumBox = 4.0;
@@ -78,6 +78,9 @@ constexpr double kMinimumBox = 4.0;
 constexpr double kCairoCharWidthRatio = 0.95;
 constexpr double kSvgCharWidthRatio = 1.1;
 constexpr double kDigitWidthRatio = 0.6;
+// The title is centred, so every driver draws it at its true width: that of the sans-serif
+// font of the svg viewer or of cairo, about this much per character.
+constexpr double kTitleCharWidthRatio = 0.8;
 // Legend: a line sample, then the text, with room for the gap between them and the box's
 // margins.
 constexpr double kLegendSample = 2.5;
@@ -439,7 +442,10 @@ void Draw_Figure(const Figure& figure, FigureFormat format) {
   plvpor(0.0, 1.0, 0.0, 1.0);
   plwind(0.0, g.page_w, 0.0, g.page_h);
   plcol0(kInk);
-  plschr(0.0, kTitleScale);
+  // A long title is written smaller to fit across the page.
+  const double title_room = g.page_w - 2.0 * kEdge * g.ch;
+  const double title_width = kTitleCharWidthRatio * g.ch * static_cast<double>(figure.title.size());
+  plschr(0.0, std::min(kTitleScale, title_room / title_width));
   plptex(0.5 * g.page_w, g.page_h - 0.6 * kTitleBand * g.ch, 1.0, 0.0, 0.5,
          Plain_Text(figure.title).c_str());
   plschr(0.0, kTextScale);

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
-#include <numeric>
 #include <optional>
 
 #include "results/result_units.h"
@@ -28,6 +27,22 @@ std::string Short_Number(double value) {
 
 std::string Case_Label(const RunResults& results, int number) {
   return (results.lrfd ? "LRFD combination " : "Load case ") + std::to_string(number);
+}
+
+// A figure of more than kMaxNamedCurves load-case curves names each curve by its number only,
+// and says so in its title, so that the legend stays a few lines high.
+constexpr std::size_t kMaxNamedCurves = 10;
+
+Figure Case_Figure(const RunResults& results, const char* name, const char* title, bool portrait,
+                   Panel panel) {
+  std::string full_title = title;
+  if (panel.series.size() > kMaxNamedCurves) {
+    for (Series& series : panel.series) {
+      series.label = series.label.substr(series.label.rfind(' ') + 1);
+    }
+    full_title += results.lrfd ? ", by LRFD combination" : ", by load case";
+  }
+  return Figure{name, full_title, portrait, {std::move(panel)}};
 }
 
 // One response quantity of the node table, drawn against depth.
@@ -76,7 +91,7 @@ std::optional<Figure> Depth_Figure(const RunResults& results, const DepthQuantit
     if (series.x.size() >= kMinimumCurvePoints) panel.series.push_back(std::move(series));
   }
   if (panel.series.empty()) return std::nullopt;
-  return Figure{quantity.name, quantity.title, true, {std::move(panel)}};
+  return Case_Figure(results, quantity.name, quantity.title, true, std::move(panel));
 }
 
 std::optional<Figure> Py_Figure(const RunResults& results, const ResultUnits& u) {
@@ -253,8 +268,8 @@ std::optional<Figure> Length_Study_Figure(const RunResults& results, const Resul
     panel.series.push_back(std::move(series));
   }
   if (panel.series.empty()) return std::nullopt;
-  return Figure{
-      "length_study", "Pile-head deflection against pile length", false, {std::move(panel)}};
+  return Case_Figure(results, "length_study", "Pile-head deflection against pile length", false,
+                     std::move(panel));
 }
 
 }  // namespace

@@ -155,6 +155,30 @@ TEST(Figures, NominalCapacityMarkedWhereTheCurveReachesIt) {
   EXPECT_NEAR(si_marks.x[0], 0.003, 1e-12);
 }
 
+// Past ten load-case curves the legend names each by its number and the title says what the
+// numbers are, so that the legend stays a few lines high.
+TEST(Figures, ManyLoadCasesNumberedInTheLegend) {
+  RunResults run = Sample_Run();
+  run.stiffness_matrix.clear();
+  while (run.load_cases.size() < 12) {
+    run.load_cases.push_back(run.load_cases.back());
+    run.load_cases.back().number = static_cast<int>(run.load_cases.size());
+  }
+  std::vector<Figure> figures = Build_Figures(run);
+  const Figure& deflection = Named(figures, "deflection");
+  EXPECT_EQ(deflection.title, "Deflection against depth, by load case");
+  ASSERT_EQ(deflection.panels.at(0).series.size(), 12u);
+  EXPECT_EQ(deflection.panels[0].series[0].label, "1");
+  EXPECT_EQ(deflection.panels[0].series[11].label, "12");
+  EXPECT_EQ(Named(figures, "length_study").title, "Pile-head deflection against pile length");
+
+  run.lrfd = true;
+  run.load_cases.resize(10);
+  figures = Build_Figures(run);
+  EXPECT_EQ(Named(figures, "moment").title, "Bending moment against depth");
+  EXPECT_EQ(Named(figures, "moment").panels.at(0).series[9].label, "LRFD combination 10");
+}
+
 // The unit of every label follows the run's unit system (the section curves in the section
 // engine's kips and inches in US customary units).
 TEST(Figures, LabelsNameTheUnitsOfTheRunsSystem) {
