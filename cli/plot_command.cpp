@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "export_command.h"
 #include "results/plot_file_reader.h"
 #include "results/run_plots.h"
 
@@ -14,8 +15,6 @@ namespace fs = std::filesystem;
 using results::FigureFormat;
 
 constexpr int kExitWritten = 0;
-constexpr int kExitUnreadable = 1;
-constexpr int kExitNotWritten = 2;
 
 // The report beside the plot file (same stem), when there is one: it adds the slope.
 std::string Report_Beside(const fs::path& plot) {
@@ -50,8 +49,8 @@ PlotCommand::PlotCommand(CLI::App& app) {
       "plot",
       "Draw the figures of a run from its plot file RUN.plt (with the slope when the report "
       "RUN.out is beside it) into DIR, with DIR/index.html showing how the run ended (from "
-      "RUN.msg), the summary of the load cases and every figure. Exit codes: 0 written, 1 "
-      "plot file not readable, 2 figures not written, 64 wrong usage.");
+      "RUN.msg), the summary of the load cases and every figure. Exit codes: 0 written, 3 "
+      "plot file missing or malformed, 4 figures or page not written, 64 wrong usage.");
   command_->add_option("RUN.plt", plot_path_, "plot file of a run")->required();
   command_->add_option("--out", out_dir_, "folder for the figures and index.html")
       ->required()
@@ -67,7 +66,7 @@ int PlotCommand::Run() const {
   const results::ReadResult read = results::Read_Results(plot_path_, report);
   if (!read.ok) {
     std::printf("tavik: cannot read the plot file: %s\n", read.error.c_str());
-    return kExitUnreadable;
+    return kExitPlotFileUnreadable;
   }
   fs::path messages = plot;
   messages.replace_extension(".msg");
@@ -80,7 +79,7 @@ int PlotCommand::Run() const {
   }
   head.source_files = Source_Files(plot, report);
   const FigureFormat format = results::Parse_Figure_Format(format_).value_or(FigureFormat::kSvg);
-  return Write(read.results, head, out_dir_, format) ? kExitWritten : kExitNotWritten;
+  return Write(read.results, head, out_dir_, format) ? kExitWritten : kExitOutputNotWritten;
 }
 
 bool Write_Plots_Of_Run(const std::string& plot_path, const std::string& report_path,

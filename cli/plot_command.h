@@ -15,8 +15,8 @@ class PlotCommand {
   explicit PlotCommand(CLI::App& app);
   bool Parsed() const { return command_->parsed(); }
   // Reads the run's files, writes the figures and DIR/index.html and says where the page is.
-  // Exit code: 0 written, 1 the plot file cannot be read, 2 a figure or the page cannot be
-  // written.
+  // Exit code: 0 written, 3 the plot file is missing or cannot be read, 4 a figure or the
+  // page cannot be written.
   int Run() const;
 
  private:

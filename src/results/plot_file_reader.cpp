@@ -15,9 +15,8 @@
 // file, like any file that breaks this order, is refused with the line where it goes wrong.
 #include "results/plot_file_reader.h"
 
-#include <cstring>
 #include <fstream>
-#include <optional>
+#include <sstream>
 
 #include "results/plot_record.h"
 #include "results/report_node_columns.h"
@@ -32,6 +31,8 @@ constexpr std::size_t kMaxLineLength = 1000;
 
 constexpr int kStiffnessOnly = 2;
 constexpr int kFullAnalysis = 3;
+// "Line 4": the point count (I5), a gap of 10 blanks, then the thrust and the capacity.
+constexpr int kLine4Gap = 10;
 
 // Label texts that tell variants of a record kind apart.
 constexpr std::string_view kLrfdMark = "LRFD";
@@ -97,9 +98,9 @@ class RecordStream {
  private:
   // Reads one line into `line`; false at the end of the file or on a line that is too long.
   bool Read_Line(std::string& line) {
-    char buffer[kMaxLineLength + 2];
+    char buffer[kMaxLineLength + 1];
     in_.getline(buffer, sizeof buffer);
-    const std::streamsize got = in_.gcount();
+    const std::streamsize got = in_.gcount();  // the line end included, when there was one
     if (in_.bad()) return Fail(line_number_ + 1, "the file cannot be read");
     if (in_.fail()) {
       if (got == 0 && in_.eof()) return false;  // end of the file
@@ -108,7 +109,8 @@ class RecordStream {
                                     " characters: no plot record");
     }
     ++line_number_;
-    line.assign(buffer, std::strlen(buffer));
+    const bool line_end = !in_.eof();
+    line.assign(buffer, static_cast<std::size_t>(got) - (line_end ? 1 : 0));
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return true;
   }
@@ -213,12 +215,11 @@ class PlotFileParser {
   }
 
   bool Read_Head(RunResults& results) {
-    const PlotRecord* line1 = records_.Peek();
-    if (records_.Failed()) return false;
-    if (line1 == nullptr) {
+    if (records_.Peek() == nullptr && !records_.Failed()) {
       return records_.Fail(0, "the plot file holds no records (the run ended before it wrote any)");
     }
-    if (!(line1 = Expect(1, "ICOM, IUNITS, KYL, KXX"))) return false;
+    const PlotRecord* line1 = Expect(1, "ICOM, IUNITS, KYL, KXX");
+    if (line1 == nullptr) return false;
     FieldCursor fields(line1->numbers);
     int icom = 0;
     int iunits = 0;
@@ -309,7 +310,7 @@ class PlotFileParser {
     int count = 0;
     ThrustCurve curve;
     if (!Count(*line4, fields, count, "number of curve points")) return false;
-    if (!fields.Blank(10) || !fields.Real(curve.axial_thrust) ||
+    if (!fields.Blank(kLine4Gap) || !fields.Real(curve.axial_thrust) ||
         !fields.Real(curve.nominal_moment) || !fields.Rest_Blank()) {
       return Bad_Field(*line4, fields);
     }
@@ -579,6 +580,21 @@ class PlotFileParser {
 
 }  // namespace
 
+namespace {
+
+// The records of `in` into `result` (ok = false with the error on failure).
+void Parse_Plot_Stream(std::istream& in, const std::string& name, ReadResult& result) {
+  PlotFileParser parser(in, name);
+  if (!parser.Parse(result.results)) {
+    result.error = parser.Error();
+    result.results = RunResults{};
+    return;
+  }
+  result.ok = true;
+}
+
+}  // namespace
+
 ReadResult Read_Results(const std::string& plot_path, const std::string& report_path) {
   ReadResult result;
   try {
@@ -587,22 +603,28 @@ ReadResult Read_Results(const std::string& plot_path, const std::string& report_
       result.error = plot_path + ": the plot file cannot be opened";
       return result;
     }
-    PlotFileParser parser(in, plot_path);
-    if (!parser.Parse(result.results)) {
-      result.error = parser.Error();
-      result.results = RunResults{};
-      return result;
-    }
-    if (!report_path.empty() &&
+    Parse_Plot_Stream(in, plot_path, result);
+    if (result.ok && !report_path.empty() &&
         Read_Report_Node_Columns(report_path, result.results, result.error) ==
             ReportColumns::kMismatch) {
+      result.ok = false;
       result.results = RunResults{};
-      return result;
     }
-    result.ok = true;
   } catch (const std::exception& e) {
     result = ReadResult{};
     result.error = plot_path + ": " + e.what();
+  }
+  return result;
+}
+
+ReadResult Read_Plot_Text(const std::string& text, const std::string& name) {
+  ReadResult result;
+  try {
+    std::istringstream in(text);
+    Parse_Plot_Stream(in, name, result);
+  } catch (const std::exception& e) {
+    result = ReadResult{};
+    result.error = name + ": " + e.what();
   }
   return result;
 }

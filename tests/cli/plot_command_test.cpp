@@ -83,7 +83,7 @@ TEST(PlotCommand, FailuresAndWrongUsage) {
   ScratchDir dir;
   const CommandResult absent =
       Run_Command(Cli() + " plot " + dir.File("absent.plt") + " --out " + dir.File("plots"));
-  EXPECT_EQ(absent.exit_code, 1);
+  EXPECT_EQ(absent.exit_code, 3);
   EXPECT_NE(absent.output.find("absent.plt"), std::string::npos) << absent.output;
 
   EXPECT_EQ(Run_Command(Cli() + " plot " + dir.File("a.plt") + " --out " + dir.File("p") +
@@ -100,6 +100,15 @@ TEST(PlotCommand, FailuresAndWrongUsage) {
   const std::string page = Read_File(dir.File("plots/index.html"));
   EXPECT_NE(page.find("ended on input error 125 (INP00025)"), std::string::npos) << page;
   EXPECT_EQ(Count(page, "<img "), 0);
+
+  // A normal run whose page cannot be written: exit code 4.
+  Write_File(dir.File("taken"), "a file where the folder should be");
+  const CommandResult blocked =
+      Run_Command(Cli() + " run " + std::string(TAVIK_SOURCE_DIR) +
+                  "/examples/drilled_shaft_clay_over_sand.inp --out-dir " + dir.File("out") +
+                  " --plots " + dir.File("taken"));
+  EXPECT_EQ(blocked.exit_code, 4) << blocked.output;
+  EXPECT_NE(blocked.output.find("figures not written"), std::string::npos) << blocked.output;
 }
 
 }  // namespace
