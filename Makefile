@@ -1,5 +1,5 @@
 # Tavik: two commands for a new user.
-#   make run   build, analyse the bundled example, print where the report is
+#   make run   build, analyse the bundled example, print where the report and the page are
 #   make test  install what is missing, build Release and sanitizer builds, run every test
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
@@ -8,13 +8,17 @@ ASAN_BUILD := build-asan
 FUZZ_BUILD := build-fuzz
 EXAMPLE := examples/drilled_shaft_clay_over_sand.inp
 RUN_DIR := $(BUILD)/run
+PLOTS_DIR := $(RUN_DIR)/plots
 
 # Debian packages the build and the tests need, with a file that shows each is present.
 PACKAGES := cmake:/usr/bin/cmake g++:/usr/bin/g++ make:/usr/bin/make \
   libgtest-dev:/usr/include/gtest/gtest.h libgmock-dev:/usr/include/gmock/gmock.h \
   libbenchmark-dev:/usr/include/benchmark/benchmark.h libcli11-dev:/usr/include/CLI/CLI.hpp \
   nlohmann-json3-dev:/usr/include/nlohmann/json.hpp \
-  clang:/usr/bin/clang++ libclang-rt-14-dev:/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a
+  clang:/usr/bin/clang++ libclang-rt-14-dev:/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a \
+  libplplot-dev:/usr/include/plplot/plplot.h \
+  plplot-driver-cairo:/usr/lib/x86_64-linux-gnu/plplot5.15.0/drivers/cairo.so \
+  libpng-dev:/usr/include/png.h chromium:/usr/bin/chromium
 
 .PHONY: deps build build-asan run test test-release test-asan fuzz-build fuzz bench format clean
 
@@ -37,10 +41,14 @@ build-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTAVIK_SANITIZE=ON -DTAVIK_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
-run: build
-	@mkdir -p $(RUN_DIR)
-	@$(BUILD)/bin/tavik run $(EXAMPLE) --out-dir $(RUN_DIR); status=$$?; \
+# Builds only the engine and the program it runs (not the tests or benchmarks).
+run: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS) --target tavik_cli
+	@rm -rf $(PLOTS_DIR); mkdir -p $(RUN_DIR)
+	@$(BUILD)/bin/tavik run $(EXAMPLE) --out-dir $(RUN_DIR) --plots $(PLOTS_DIR); status=$$?; \
 	echo "Report: $(RUN_DIR)/$$(basename $(EXAMPLE) .inp).out"; \
+	if [ -f $(PLOTS_DIR)/index.html ]; then echo "Page:   $(PLOTS_DIR)/index.html (figures beside it)"; fi; \
 	if [ $$status -ne 0 ]; then echo "The example run did not end normally (exit $$status): see the report."; fi; \
 	exit $$status
 

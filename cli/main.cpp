@@ -2,8 +2,8 @@
 // calls the host entry point in the current directory, and says how the run ended.
 //
 // Exit codes: 0 normal end (with or without warnings), 1 input error, 2 runtime or internal
-// error, 3 plot file missing or malformed and 4 JSON not written (export, run --json), 64
-// wrong usage.
+// error, 3 plot file missing or malformed and 4 JSON, figures or page not written (export,
+// plot, run --json, run --plots), 64 wrong usage.
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
@@ -12,6 +12,7 @@
 #include <string>
 
 #include "export_command.h"
+#include "plot_command.h"
 #include "tavik/tavik.h"
 
 namespace {
@@ -55,7 +56,8 @@ std::optional<std::filesystem::file_time_type> Last_Written(const std::filesyste
   return time;
 }
 
-int Run_Input(const std::string& input, const std::string& out_dir_option, bool json) {
+int Run_Input(const std::string& input, const std::string& out_dir_option, bool json,
+              const std::string& plots_dir) {
   namespace fs = std::filesystem;
   const fs::path input_path(input);
   const fs::path out_dir = out_dir_option.empty() ? input_path.parent_path() : fs::path(out_dir_option);
@@ -93,6 +95,12 @@ int Run_Input(const std::string& input, const std::string& out_dir_option, bool 
   if (!json_problem.empty()) {
     std::fprintf(stderr, "tavik: JSON not written: %s\n", json_problem.c_str());
   }
+  if (!plots_dir.empty() &&
+      !tavik::cli::Write_Plots_Of_Run(paths.plot, report_written ? paths.report : "",
+                                      "The analysis " + Describe(outcome) + ".", plots_dir) &&
+      exit_code == kExitNormal) {
+    exit_code = tavik::cli::kExitOutputNotWritten;
+  }
   return exit_code;
 }
 
@@ -102,7 +110,8 @@ int main(int argc, char** argv) {
   CLI::App app{
       "Tavik: analysis of single piles and drilled shafts under lateral load by the p-y "
       "method.\nExit codes: 0 normal end (also with warnings), 1 input error, 2 runtime "
-      "error, 3 plot file missing or malformed, 4 JSON not written, 64 wrong usage.",
+      "error, 3 plot file missing or malformed, 4 JSON, figures or page not written, 64 wrong "
+      "usage.",
       "tavik"};
   app.set_version_flag("--version", std::string("tavik ") + tavik::Version_Text());
   app.require_subcommand(1);
@@ -118,6 +127,10 @@ int main(int argc, char** argv) {
   bool json = false;
   run->add_flag("--json", json,
                 "also write the results as STEM.json (not for a run that ends on an error)");
+  std::string plots_dir;
+  run->add_option("--plots", plots_dir, "after the run, write its figures and index.html to DIR")
+      ->type_name("DIR");
+  const tavik::cli::PlotCommand plot(app);
 
   CLI::App* tgo = app.add_subcommand(
       "tgo", "Call the host entry point TGO(6027) in the current directory, as a host program "
@@ -134,7 +147,8 @@ int main(int argc, char** argv) {
   }
 
   if (command_exit >= 0) return command_exit;
-  if (run->parsed()) return Run_Input(input, out_dir, json);
+  if (run->parsed()) return Run_Input(input, out_dir, json, plots_dir);
+  if (plot.Parsed()) return plot.Run();
   if (tgo->parsed()) {
     const int32_t status = TGO(tavik::kInterfaceVersion);
     std::printf("%d\n", static_cast<int>(status));
