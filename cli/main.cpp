@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "batch_command.h"
 #include "tavik/tavik.h"
 
 namespace {
@@ -44,7 +45,8 @@ int Exit_Code(const tavik::RunOutcome& outcome) {
 int Run_Input(const std::string& input, const std::string& out_dir_option) {
   namespace fs = std::filesystem;
   const fs::path input_path(input);
-  const fs::path out_dir = out_dir_option.empty() ? input_path.parent_path() : fs::path(out_dir_option);
+  const fs::path out_dir =
+      out_dir_option.empty() ? input_path.parent_path() : fs::path(out_dir_option);
   // A named output folder is created when missing; one that cannot be made shows up as the
   // run's own error for an output file that cannot be created.
   if (!out_dir.empty()) {
@@ -76,15 +78,19 @@ int main(int argc, char** argv) {
   std::string input;
   std::string out_dir;
   CLI::App* run = app.add_subcommand(
-      "run", "Analyse INPUT; write STEM.out (report), STEM.plt (plot data) and STEM.msg (run "
-             "messages) to DIR, by default the input file's folder.");
+      "run",
+      "Analyse INPUT; write STEM.out (report), STEM.plt (plot data) and STEM.msg (run "
+      "messages) to DIR, by default the input file's folder.");
   run->add_option("INPUT", input, "keyword input data file")->required();
   run->add_option("--out-dir", out_dir, "folder for the report, plot and message files")
       ->type_name("DIR");
 
   CLI::App* tgo = app.add_subcommand(
-      "tgo", "Call the host entry point TGO(6027) in the current directory, as a host program "
-             "does (files named in NAMES.DAT), and print the value it returns.");
+      "tgo",
+      "Call the host entry point TGO(6027) in the current directory, as a host program "
+      "does (files named in NAMES.DAT), and print the value it returns.");
+
+  const tavik::cli::BatchCommand batch = tavik::cli::Add_Batch_Command(app);
 
   try {
     app.parse(argc, argv);
@@ -94,6 +100,7 @@ int main(int argc, char** argv) {
   }
 
   if (run->parsed()) return Run_Input(input, out_dir);
+  if (batch.command->parsed()) return batch.run();
   if (tgo->parsed()) {
     const int32_t status = TGO(tavik::kInterfaceVersion);
     std::printf("%d\n", static_cast<int>(status));
