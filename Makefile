@@ -13,6 +13,7 @@ RUN_DIR := $(BUILD)/run
 PACKAGES := cmake:/usr/bin/cmake g++:/usr/bin/g++ make:/usr/bin/make \
   libgtest-dev:/usr/include/gtest/gtest.h libgmock-dev:/usr/include/gmock/gmock.h \
   libbenchmark-dev:/usr/include/benchmark/benchmark.h libcli11-dev:/usr/include/CLI/CLI.hpp \
+  nlohmann-json3-dev:/usr/include/nlohmann/json.hpp \
   clang:/usr/bin/clang++ libclang-rt-14-dev:/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a
 
 .PHONY: deps build build-asan run test test-release test-asan fuzz-build fuzz bench format clean
@@ -64,10 +65,14 @@ fuzz-build: deps
 # whole run, the end-to-end cases of tests/cases/) copied into its corpus folder under
 # $(FUZZ_BUILD), which keeps what the fuzzer adds; findings go to $(FUZZ_BUILD)/artifacts.
 # A whole run may iterate up to 1000 times per load case: its time limit per input is longer.
+# Then PLOT_FUZZ_SECONDS of the results reader on plot files (seeds: fuzz/plot_corpus/, small
+# plot files cut down from engine runs).
 FUZZ_SECONDS ?= 30
 RUN_FUZZ_SECONDS ?= 60
+PLOT_FUZZ_SECONDS ?= 20
 fuzz: fuzz-build
-	@mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/run_corpus $(FUZZ_BUILD)/artifacts
+	@mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/run_corpus $(FUZZ_BUILD)/plot_corpus $(FUZZ_BUILD)/artifacts
+	@cp fuzz/plot_corpus/* $(FUZZ_BUILD)/plot_corpus/
 	@for f in examples/* fuzz/corpus/*; do \
 	  if [ -f "$$f" ]; then cp "$$f" "$(FUZZ_BUILD)/corpus/seed_$$(echo "$$f" | tr '/' '_')"; fi; \
 	done
@@ -80,6 +85,9 @@ fuzz: fuzz-build
 	$(FUZZ_BUILD)/bin/run_fuzz $(FUZZ_BUILD)/run_corpus -dict=fuzz/read_input.dict \
 	  -max_total_time=$(RUN_FUZZ_SECONDS) -timeout=20 -rss_limit_mb=2048 \
 	  -artifact_prefix=$(FUZZ_BUILD)/artifacts/run_ -print_final_stats=1
+	$(FUZZ_BUILD)/bin/plot_file_fuzz $(FUZZ_BUILD)/plot_corpus -dict=fuzz/plot_file.dict \
+	  -max_total_time=$(PLOT_FUZZ_SECONDS) -timeout=1 -rss_limit_mb=2048 \
+	  -artifact_prefix=$(FUZZ_BUILD)/artifacts/plot_ -print_final_stats=1
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done

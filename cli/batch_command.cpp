@@ -3,7 +3,7 @@
 // case.
 //
 // Exit codes: 0 every run (of the shard) ended normally, with or without warnings; 1 at least
-// one run ended on an error or left a plot file that could not be read back; 2 the summary
+// one run ended on an error or left a plot file that could not be read back; 4 the summary
 // file could not be written; 64 wrong usage (options, an unreadable list file, two inputs
 // that would write the same output files, a malformed shard).
 #include "batch_command.h"
@@ -27,7 +27,7 @@ namespace {
 
 constexpr int kExitAllNormal = 0;
 constexpr int kExitSomeFailed = 1;
-constexpr int kExitSummaryNotWritten = 2;
+constexpr int kExitSummaryNotWritten = 4;
 constexpr int kExitUsage = 64;
 
 struct BatchOptions {
@@ -145,7 +145,7 @@ BatchCommand Add_Batch_Command(CLI::App& app) {
       "batch",
       "Analyse many inputs on N threads of this process; write each run's STEM.out, STEM.plt "
       "and STEM.msg as `run` does and, with --summary, a CSV row per input and load case. "
-      "Exit codes: 0 every run ended normally, 1 some did not, 2 the summary could not be "
+      "Exit codes: 0 every run ended normally, 1 some did not, 4 the summary could not be "
       "written, 64 wrong usage.");
   CLI::Option* inputs = command->add_option("INPUT", options->inputs, "keyword input data files");
   CLI::Option* list =

@@ -2,14 +2,17 @@
 // calls the host entry point in the current directory, and says how the run ended.
 //
 // Exit codes: 0 normal end (with or without warnings), 1 input error, 2 runtime or internal
-// error, 64 wrong usage.
+// error, 3 plot file missing or malformed and 4 JSON not written (export, run --json), 64
+// wrong usage.
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "batch_command.h"
+#include "export_command.h"
 #include "tavik/tavik.h"
 
 namespace {
@@ -18,6 +21,9 @@ constexpr int kExitNormal = 0;
 constexpr int kExitInputError = 1;
 constexpr int kExitRuntimeError = 2;
 constexpr int kExitUsage = 64;
+// Runtime errors 18 and 19 of the run: its input or an output file could not be opened.
+constexpr int kInputFileNotOpened = 218;
+constexpr int kOutputFileNotCreated = 219;
 
 std::string Describe(const tavik::RunOutcome& outcome) {
   if (outcome.error_number > 0) {
@@ -42,11 +48,18 @@ int Exit_Code(const tavik::RunOutcome& outcome) {
   return kExitRuntimeError;
 }
 
-int Run_Input(const std::string& input, const std::string& out_dir_option) {
+// The last change of a file, or nothing when it does not exist.
+std::optional<std::filesystem::file_time_type> Last_Written(const std::filesystem::path& path) {
+  std::error_code error;
+  const auto time = std::filesystem::last_write_time(path, error);
+  if (error) return std::nullopt;
+  return time;
+}
+
+int Run_Input(const std::string& input, const std::string& out_dir_option, bool json) {
   namespace fs = std::filesystem;
   const fs::path input_path(input);
-  const fs::path out_dir =
-      out_dir_option.empty() ? input_path.parent_path() : fs::path(out_dir_option);
+  const fs::path out_dir = out_dir_option.empty() ? input_path.parent_path() : fs::path(out_dir_option);
   // A named output folder is created when missing; one that cannot be made shows up as the
   // run's own error for an output file that cannot be created.
   if (!out_dir.empty()) {
@@ -59,9 +72,29 @@ int Run_Input(const std::string& input, const std::string& out_dir_option) {
   paths.report = stem.string() + ".out";
   paths.plot = stem.string() + ".plt";
   paths.messages = stem.string() + ".msg";
+  // The outcome names the report only when this run wrote it. A run that cannot open its
+  // input (runtime error 18) touches no file; one that cannot create an output file (19)
+  // has written the report only when it appeared or changed (it is opened first).
+  const auto report_before = Last_Written(paths.report);
   const tavik::RunOutcome outcome = tavik::Run_Analysis(paths);
-  std::printf("tavik: %s; report: %s\n", Describe(outcome).c_str(), paths.report.c_str());
-  return Exit_Code(outcome);
+  const auto report_after = Last_Written(paths.report);
+  const bool report_written =
+      report_after && outcome.error_number != kInputFileNotOpened &&
+      (outcome.error_number != kOutputFileNotCreated || report_after != report_before);
+  std::string line = "tavik: " + Describe(outcome);
+  if (report_written) line += "; report: " + paths.report;
+
+  int exit_code = Exit_Code(outcome);
+  std::string json_problem;
+  if (json) {
+    line += tavik::cli::Json_After_Run(outcome.error_number == 0, paths.plot, paths.report,
+                                       stem.string() + ".json", exit_code, json_problem);
+  }
+  std::printf("%s\n", line.c_str());
+  if (!json_problem.empty()) {
+    std::fprintf(stderr, "tavik: JSON not written: %s\n", json_problem.c_str());
+  }
+  return exit_code;
 }
 
 }  // namespace
@@ -70,7 +103,7 @@ int main(int argc, char** argv) {
   CLI::App app{
       "Tavik: analysis of single piles and drilled shafts under lateral load by the p-y "
       "method.\nExit codes: 0 normal end (also with warnings), 1 input error, 2 runtime "
-      "error, 64 wrong usage.",
+      "error, 3 plot file missing or malformed, 4 JSON not written, 64 wrong usage.",
       "tavik"};
   app.set_version_flag("--version", std::string("tavik ") + tavik::Version_Text());
   app.require_subcommand(1);
@@ -78,19 +111,23 @@ int main(int argc, char** argv) {
   std::string input;
   std::string out_dir;
   CLI::App* run = app.add_subcommand(
-      "run",
-      "Analyse INPUT; write STEM.out (report), STEM.plt (plot data) and STEM.msg (run "
-      "messages) to DIR, by default the input file's folder.");
+      "run", "Analyse INPUT; write STEM.out (report), STEM.plt (plot data) and STEM.msg (run "
+             "messages) to DIR, by default the input file's folder.");
   run->add_option("INPUT", input, "keyword input data file")->required();
   run->add_option("--out-dir", out_dir, "folder for the report, plot and message files")
       ->type_name("DIR");
+  bool json = false;
+  run->add_flag("--json", json,
+                "also write the results as STEM.json (not for a run that ends on an error)");
 
   CLI::App* tgo = app.add_subcommand(
-      "tgo",
-      "Call the host entry point TGO(6027) in the current directory, as a host program "
-      "does (files named in NAMES.DAT), and print the value it returns.");
+      "tgo", "Call the host entry point TGO(6027) in the current directory, as a host program "
+             "does (files named in NAMES.DAT), and print the value it returns.");
 
   const tavik::cli::BatchCommand batch = tavik::cli::Add_Batch_Command(app);
+
+  int command_exit = -1;  // set by the subcommands that run while parsing
+  tavik::cli::Add_Export_Command(app, command_exit);
 
   try {
     app.parse(argc, argv);
@@ -99,7 +136,8 @@ int main(int argc, char** argv) {
     return code == 0 ? kExitNormal : kExitUsage;
   }
 
-  if (run->parsed()) return Run_Input(input, out_dir);
+  if (command_exit >= 0) return command_exit;
+  if (run->parsed()) return Run_Input(input, out_dir, json);
   if (batch.command->parsed()) return batch.run();
   if (tgo->parsed()) {
     const int32_t status = TGO(tavik::kInterfaceVersion);

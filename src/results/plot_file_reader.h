@@ -2,6 +2,7 @@
 #ifndef TAVIK_RESULTS_PLOT_FILE_READER_H
 #define TAVIK_RESULTS_PLOT_FILE_READER_H
 
+#include <iosfwd>
 #include <string>
 
 #include "results/results_model.h"
@@ -19,6 +20,10 @@ struct ReadResult {
 // case tables; a missing report leaves them empty. Never throws; a malformed or truncated
 // file gives ok = false and an error naming the line.
 ReadResult Read_Results(const std::string& plot_path, const std::string& report_path = "");
+
+// Reads plot-file text held in memory, without a report; `name` stands for the file in the
+// error messages. Never throws.
+ReadResult Read_Plot_Text(const std::string& text, const std::string& name);
 
 }  // namespace tavik::results
 
