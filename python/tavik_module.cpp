@@ -195,6 +195,7 @@ py::dict Run(const std::string& input, const std::string& report, const std::str
   results::ReadResult read;
   {
     py::gil_scoped_release unlocked;
+    tavik::batch::Remove_Old_Outputs(paths);
     outcome = tavik::Run_Analysis(paths);
     end = tavik::batch::Run_End_Of(outcome);
     if (outcome.error_number == 0) {

@@ -170,17 +170,17 @@ std::vector<CaseSummaryRow> Summarise_Load_Cases(const results::RunResults& resu
   return rows;
 }
 
-InputResult Run_One(const RunPaths& paths) {
-  InputResult result;
-  result.paths = paths;
-  // The outputs of an earlier run are removed first, so that the run writes new files rather
-  // than truncating old ones: the file system flushes a truncated and rewritten file to disk
-  // when it is closed, and that disk traffic, shared by all workers, would dominate a batch
-  // re-run into the same folder.
+void Remove_Old_Outputs(const RunPaths& paths) {
   for (const std::string* output : {&paths.report, &paths.plot, &paths.messages}) {
     std::error_code ignored;
     fs::remove(*output, ignored);
   }
+}
+
+InputResult Run_One(const RunPaths& paths) {
+  InputResult result;
+  result.paths = paths;
+  Remove_Old_Outputs(paths);
   result.outcome = Run_Analysis(paths);
   result.end = Run_End_Of(result.outcome);
   if (result.outcome.error_number != 0) return result;

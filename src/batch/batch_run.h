@@ -80,7 +80,14 @@ struct InputResult {
   std::vector<CaseSummaryRow> cases;  // empty unless the run ended normally
 };
 
-// Runs one input and, when it ended normally, reads its plot file back for the summary.
+// Removes the report, plot and message files of an earlier run, so that the run writes new
+// files rather than truncating old ones: the file system flushes a truncated and rewritten
+// file to disk when it is closed, and that disk traffic, shared by all workers, would
+// dominate a batch re-run into the same folder. Missing files are no error.
+void Remove_Old_Outputs(const RunPaths& paths);
+
+// Removes the old outputs, runs one input and, when it ended normally, reads its plot file
+// back for the summary.
 InputResult Run_One(const RunPaths& paths);
 
 // Called on the calling thread of Run_Batch with the number of runs finished and the total,
