@@ -3,15 +3,17 @@
 // case.
 //
 // Exit codes: 0 every run (of the shard) ended normally, with or without warnings; 1 at least
-// one run ended on an error or left a plot file that could not be read back; 4 the summary
-// file could not be written; 64 wrong usage (options, an unreadable list file, two inputs
-// that would write the same output files, a malformed shard).
+// one run ended on an error or left a plot file that could not be read back; 2 the batch
+// itself failed (no thread could be started, out of memory); 4 the summary file could not be
+// written; 64 wrong usage (options, an unreadable list file, two inputs that would write the
+// same output files, a malformed shard).
 #include "batch_command.h"
 
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -28,6 +30,7 @@ namespace {
 constexpr int kExitAllNormal = 0;
 constexpr int kExitSomeFailed = 1;
 constexpr int kExitSummaryNotWritten = 4;
+constexpr int kExitBatchFailed = 2;
 constexpr int kExitUsage = 64;
 
 struct BatchOptions {
@@ -69,7 +72,7 @@ std::string Describe_Failure(const batch::InputResult& r) {
   return text;
 }
 
-int Run_Batch_Command(const BatchOptions& options) {
+int Run_Batch_Unguarded(const BatchOptions& options) {
   namespace fs = std::filesystem;
   std::vector<std::string> inputs = options.inputs;
   if (!options.list_file.empty() && !Read_List_File(options.list_file, inputs)) {
@@ -137,6 +140,19 @@ int Run_Batch_Command(const BatchOptions& options) {
   return failed == 0 ? kExitAllNormal : kExitSomeFailed;
 }
 
+// No exception leaves the command: a failure of the batch machinery itself is reported with
+// its own exit code.
+int Run_Batch_Command(const BatchOptions& options) {
+  try {
+    return Run_Batch_Unguarded(options);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "tavik batch: the batch could not run: %s\n", e.what());
+  } catch (...) {
+    std::fprintf(stderr, "tavik batch: the batch could not run\n");
+  }
+  return kExitBatchFailed;
+}
+
 }  // namespace
 
 BatchCommand Add_Batch_Command(CLI::App& app) {
@@ -145,8 +161,8 @@ BatchCommand Add_Batch_Command(CLI::App& app) {
       "batch",
       "Analyse many inputs on N threads of this process; write each run's STEM.out, STEM.plt "
       "and STEM.msg as `run` does and, with --summary, a CSV row per input and load case. "
-      "Exit codes: 0 every run ended normally, 1 some did not, 4 the summary could not be "
-      "written, 64 wrong usage.");
+      "Exit codes: 0 every run ended normally, 1 some did not, 2 the batch itself failed, 4 "
+      "the summary could not be written, 64 wrong usage.");
   CLI::Option* inputs = command->add_option("INPUT", options->inputs, "keyword input data files");
   CLI::Option* list =
       command

@@ -41,6 +41,16 @@ double Depth_Of(const std::vector<results::NodeRow>& nodes, double target, Value
   return largest == nodes.end() ? std::nan("") : largest->depth;
 }
 
+InputResult Internal_Error_Result(const RunPaths& paths) {
+  InputResult result;
+  result.paths = paths;
+  result.end = RunEnd::kInternalError;
+  result.outcome.status = kInternalErrorNumber;
+  result.outcome.error_number = kInternalErrorNumber;
+  result.outcome.error_meaning = "internal error of the batch runner";
+  return result;
+}
+
 // Shortest text that reads back as the same double: the number as the plot file held it.
 std::string Number_Text(double x) {
   if (std::isnan(x)) return "";
@@ -212,9 +222,14 @@ std::vector<InputResult> Run_Batch(const std::vector<RunPaths>& runs, int thread
     for (std::size_t w = 0; w < workers; ++w) {
       pool.emplace_back([&] {
         for (std::size_t k = next.fetch_add(1); k < runs.size(); k = next.fetch_add(1)) {
-          // Run_One never throws (the library API catches everything); each slot of
-          // `results` is written by one worker only.
-          results[k] = Run_One(runs[k]);
+          // Each slot of `results` is written by one worker only. The library API catches
+          // everything inside a run; what is left (memory for the summary) counts as an
+          // internal error of that input rather than ending the process.
+          try {
+            results[k] = Run_One(runs[k]);
+          } catch (...) {
+            results[k] = Internal_Error_Result(runs[k]);
+          }
           done.fetch_add(1);
           done.notify_all();
         }
