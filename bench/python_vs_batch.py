@@ -5,7 +5,10 @@ a few hundred analyses side by side.
 
 For each bundled example (the elastic pipe pile, the drilled shaft), the median over --repeat
 rounds of the wall time per analysis of:
-  batch -j1       `tavik batch --list L -j 1` (one process, C++ summary of each plot file)
+  C++ batch       the C++ batch runner called once for the whole list, in this process, on
+                  one thread (run, plot file read back, summary; no Python per run): the
+                  reference
+  batch -j1       `tavik batch --list L -j 1` (the same in the command-line program)
   batch -j2       the same on two threads
   tavik.run       a Python loop of tavik.run(path, out_dir) (whole results model, report
                   columns included, as numpy arrays)
@@ -14,7 +17,7 @@ rounds of the wall time per analysis of:
   sweep threads=2 the same on two threads
   sweep dask      the same sweep on a two-worker dask LocalCluster (worker processes)
   run processes   a loop of `tavik run` processes, one per input
-The Python paths must stay within 10 % of `batch -j1` per analysis; two threads should give
+The Python paths must stay within 10 % of the C++ batch per analysis; two threads should give
 about twice the rate of one on two free cores.
 """
 
@@ -28,6 +31,7 @@ import tempfile
 import time
 
 import tavik
+from tavik import _core
 
 ROOT = pathlib.Path(__file__).resolve().parents[1]
 EXAMPLES = ["elastic_pipe_pile_soft_clay", "drilled_shaft_clay_over_sand"]
@@ -72,10 +76,19 @@ def main():
             template = text.replace("TITLE\n", "TITLE\nRun {{K}}: ", 1)
             parameters = {"K": list(range(args.runs))}
             out = work / "out"
+            out.mkdir(exist_ok=True)
 
             def batch(threads):
                 subprocess.run([args.cli, "batch", "--list", str(listing), "-j", str(threads),
                                 "--out-dir", str(out)], check=True, stdout=subprocess.DEVNULL)
+
+            files = [[str(p)] + [str(out / p.stem) + ext for ext in (".out", ".plt", ".msg")]
+                     for p in inputs]
+
+            def cxx_batch():
+                done = _core.run_summaries(files, 1)
+                if any(one["end"] != "normal" for one in done):
+                    raise RuntimeError("a run of the C++ batch did not end normally")
 
             def python_loop():
                 for p in inputs:
@@ -93,6 +106,7 @@ def main():
                     raise RuntimeError(f"the sweep did not end normally: {set(study['status'])}")
 
             ways = {
+                "C++ batch": cxx_batch,
                 "batch -j1": lambda: batch(1),
                 "batch -j2": lambda: batch(2),
                 "tavik.run": python_loop,
@@ -107,9 +121,9 @@ def main():
             for _ in range(args.repeat):  # interleaved, so that load changes hit all alike
                 for way, action in ways.items():
                     rounds[way].append(timed(action) / args.runs * 1e3)
-            reference = statistics.median(rounds["batch -j1"])
+            reference = statistics.median(rounds["C++ batch"])
             print(f"\n{name}: {args.runs} analyses per round, median of {args.repeat}")
-            print(f"{'path':<18}{'ms/analysis':>12}{'analyses/s':>12}{'vs batch -j1':>14}")
+            print(f"{'path':<18}{'ms/analysis':>12}{'analyses/s':>12}{'vs C++ batch':>14}")
             for way, times in rounds.items():
                 ms = statistics.median(times)
                 print(f"{way:<18}{ms:>12.3f}{1e3 / ms:>12.1f}{ms / reference:>13.2f}x")
