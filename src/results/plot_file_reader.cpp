@@ -15,9 +15,7 @@
 // file, like any file that breaks this order, is refused with the line where it goes wrong.
 #include "results/plot_file_reader.h"
 
-#include <cstring>
 #include <fstream>
-#include <optional>
 #include <sstream>
 
 #include "results/plot_record.h"
@@ -33,6 +31,8 @@ constexpr std::size_t kMaxLineLength = 1000;
 
 constexpr int kStiffnessOnly = 2;
 constexpr int kFullAnalysis = 3;
+// "Line 4": the point count (I5), a gap of 10 blanks, then the thrust and the capacity.
+constexpr int kLine4Gap = 10;
 
 // Label texts that tell variants of a record kind apart.
 constexpr std::string_view kLrfdMark = "LRFD";
@@ -98,9 +98,9 @@ class RecordStream {
  private:
   // Reads one line into `line`; false at the end of the file or on a line that is too long.
   bool Read_Line(std::string& line) {
-    char buffer[kMaxLineLength + 2];
+    char buffer[kMaxLineLength + 1];
     in_.getline(buffer, sizeof buffer);
-    const std::streamsize got = in_.gcount();
+    const std::streamsize got = in_.gcount();  // the line end included, when there was one
     if (in_.bad()) return Fail(line_number_ + 1, "the file cannot be read");
     if (in_.fail()) {
       if (got == 0 && in_.eof()) return false;  // end of the file
@@ -109,7 +109,8 @@ class RecordStream {
                                     " characters: no plot record");
     }
     ++line_number_;
-    line.assign(buffer, std::strlen(buffer));
+    const bool line_end = !in_.eof();
+    line.assign(buffer, static_cast<std::size_t>(got) - (line_end ? 1 : 0));
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return true;
   }
@@ -214,12 +215,11 @@ class PlotFileParser {
   }
 
   bool Read_Head(RunResults& results) {
-    const PlotRecord* line1 = records_.Peek();
-    if (records_.Failed()) return false;
-    if (line1 == nullptr) {
+    if (records_.Peek() == nullptr && !records_.Failed()) {
       return records_.Fail(0, "the plot file holds no records (the run ended before it wrote any)");
     }
-    if (!(line1 = Expect(1, "ICOM, IUNITS, KYL, KXX"))) return false;
+    const PlotRecord* line1 = Expect(1, "ICOM, IUNITS, KYL, KXX");
+    if (line1 == nullptr) return false;
     FieldCursor fields(line1->numbers);
     int icom = 0;
     int iunits = 0;
@@ -310,7 +310,7 @@ class PlotFileParser {
     int count = 0;
     ThrustCurve curve;
     if (!Count(*line4, fields, count, "number of curve points")) return false;
-    if (!fields.Blank(10) || !fields.Real(curve.axial_thrust) ||
+    if (!fields.Blank(kLine4Gap) || !fields.Real(curve.axial_thrust) ||
         !fields.Real(curve.nominal_moment) || !fields.Rest_Blank()) {
       return Bad_Field(*line4, fields);
     }
