@@ -18,7 +18,12 @@ PACKAGES := cmake:/usr/bin/cmake g++:/usr/bin/g++ make:/usr/bin/make \
   clang:/usr/bin/clang++ libclang-rt-14-dev:/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a \
   libplplot-dev:/usr/include/plplot/plplot.h \
   plplot-driver-cairo:/usr/lib/x86_64-linux-gnu/plplot5.15.0/drivers/cairo.so \
-  libpng-dev:/usr/include/png.h chromium:/usr/bin/chromium
+  libpng-dev:/usr/include/png.h chromium:/usr/bin/chromium \
+  python3-dev:/usr/bin/python3-config pybind11-dev:/usr/lib/cmake/pybind11/pybind11Config.cmake \
+  python3-numpy:/usr/lib/python3/dist-packages/numpy/__init__.py \
+  python3-pandas:/usr/lib/python3/dist-packages/pandas/__init__.py \
+  python3-distributed:/usr/lib/python3/dist-packages/distributed/__init__.py \
+  python3-matplotlib:/usr/lib/python3/dist-packages/matplotlib/__init__.py
 
 .PHONY: deps build build-asan run test test-release test-asan fuzz-build fuzz bench format clean
 
@@ -65,7 +70,7 @@ test: test-release test-asan
 
 # The libFuzzer target of the input reader, built with clang (and the whole engine with it).
 fuzz-build: deps
-	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DTAVIK_FUZZ=ON -DTAVIK_TESTS=OFF -DTAVIK_BENCH=OFF
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DTAVIK_FUZZ=ON -DTAVIK_TESTS=OFF -DTAVIK_BENCH=OFF -DTAVIK_PYTHON=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
 # About FUZZ_SECONDS of fuzzing the input reader and RUN_FUZZ_SECONDS of fuzzing the whole

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "batch_command.h"
 #include "export_command.h"
 #include "plot_command.h"
 #include "tavik/tavik.h"
@@ -136,6 +137,8 @@ int main(int argc, char** argv) {
       "tgo", "Call the host entry point TGO(6027) in the current directory, as a host program "
              "does (files named in NAMES.DAT), and print the value it returns.");
 
+  const tavik::cli::BatchCommand batch = tavik::cli::Add_Batch_Command(app);
+
   int command_exit = -1;  // set by the subcommands that run while parsing
   tavik::cli::Add_Export_Command(app, command_exit);
 
@@ -149,6 +152,7 @@ int main(int argc, char** argv) {
   if (command_exit >= 0) return command_exit;
   if (run->parsed()) return Run_Input(input, out_dir, json, plots_dir);
   if (plot.Parsed()) return plot.Run();
+  if (batch.command->parsed()) return batch.run();
   if (tgo->parsed()) {
     const int32_t status = TGO(tavik::kInterfaceVersion);
     std::printf("%d\n", static_cast<int>(status));
