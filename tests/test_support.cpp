@@ -1,6 +1,10 @@
 #include "test_support.h"
 
+#include <sys/wait.h>
+
+#include <array>
 #include <atomic>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -40,6 +44,17 @@ std::vector<std::string> Read_Lines(const std::string& path) {
   std::istringstream in(Read_File(path));
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
+}
+
+CommandResult Run_Command(const std::string& command) {
+  CommandResult result{-1, ""};
+  std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return result;
+  std::array<char, 512> buffer;
+  while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) result.output += buffer.data();
+  const int status = ::pclose(pipe);
+  result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
 }
 
 }  // namespace tavik::testing

@@ -27,6 +27,14 @@ std::string Read_File(const std::string& path);
 // The file's lines without their line ends.
 std::vector<std::string> Read_Lines(const std::string& path);
 
+// A shell command run to its end: its exit code (-1 when it did not exit normally) and its
+// standard output and standard error together.
+struct CommandResult {
+  int exit_code;
+  std::string output;
+};
+CommandResult Run_Command(const std::string& command);
+
 }  // namespace tavik::testing
 
 #endif  // TAVIK_TESTS_TEST_SUPPORT_H

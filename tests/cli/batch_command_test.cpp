@@ -3,10 +3,6 @@
 // and refused output names.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -20,26 +16,13 @@
 namespace tavik {
 namespace {
 
+using testing::CommandResult;
+using testing::Run_Command;
+
 using testing::Read_File;
 using testing::Read_Lines;
 using testing::ScratchDir;
 using testing::Write_File;
-
-struct CommandResult {
-  int exit_code;
-  std::string output;
-};
-
-CommandResult Run_Command(const std::string& command) {
-  CommandResult result{-1, ""};
-  std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return result;
-  std::array<char, 512> buffer;
-  while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) result.output += buffer.data();
-  const int status = ::pclose(pipe);
-  result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
 
 std::string Batch() {
   return std::string(TAVIK_CLI_PATH) + " batch";

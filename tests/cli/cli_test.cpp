@@ -3,10 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -15,26 +12,15 @@
 namespace tavik {
 namespace {
 
+using testing::CommandResult;
+using testing::Run_Command;
+
 using testing::ScratchDir;
 using testing::Write_File;
 
-struct CommandResult {
-  int exit_code;
-  std::string output;
-};
-
-CommandResult Run_Command(const std::string& command) {
-  CommandResult result{-1, ""};
-  std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return result;
-  std::array<char, 512> buffer;
-  while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) result.output += buffer.data();
-  const int status = ::pclose(pipe);
-  result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
+std::string Cli() {
+  return TAVIK_CLI_PATH;
 }
-
-std::string Cli() { return TAVIK_CLI_PATH; }
 
 TEST(CommandLine, UsageHelpAndVersion) {
   EXPECT_EQ(Run_Command(Cli()).exit_code, 64);

@@ -4,10 +4,6 @@
 // when the run wrote one.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -18,25 +14,16 @@
 namespace tavik {
 namespace {
 
+using testing::CommandResult;
+using testing::Run_Command;
+
 namespace fs = std::filesystem;
 using testing::Read_File;
 using testing::ScratchDir;
 using testing::Write_File;
 
-struct CommandResult {
-  int exit_code;
-  std::string output;  // standard output and standard error
-};
-
-CommandResult Run_Tavik(const std::string& arguments) {
-  CommandResult result{-1, ""};
-  std::FILE* pipe = ::popen((std::string(TAVIK_CLI_PATH) + " " + arguments + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return result;
-  std::array<char, 512> buffer;
-  while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) result.output += buffer.data();
-  const int status = ::pclose(pipe);
-  result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
+testing::CommandResult Run_Tavik(const std::string& arguments) {
+  return testing::Run_Command(std::string(TAVIK_CLI_PATH) + " " + arguments);
 }
 
 std::string Example() {

@@ -1,10 +1,7 @@
 // `tavik plot` and `tavik run --plots` as a user runs them: the files they write, what they
 // print, their exit codes.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -13,25 +10,12 @@
 namespace tavik {
 namespace {
 
+using testing::CommandResult;
+using testing::Run_Command;
+
 using testing::Read_File;
 using testing::ScratchDir;
 using testing::Write_File;
-
-struct CommandResult {
-  int exit_code;
-  std::string output;
-};
-
-CommandResult Run_Command(const std::string& command) {
-  CommandResult result{-1, ""};
-  std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return result;
-  std::array<char, 512> buffer;
-  while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) result.output += buffer.data();
-  const int status = ::pclose(pipe);
-  result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
 
 std::string Cli() {
   return TAVIK_CLI_PATH;
