@@ -155,7 +155,7 @@ int Run_Batch_Command(const BatchOptions& options) {
 
 }  // namespace
 
-BatchCommand Add_Batch_Command(CLI::App& app) {
+Subcommand Add_Batch_Command(CLI::App& app) {
   auto options = std::make_shared<BatchOptions>();
   CLI::App* command = app.add_subcommand(
       "batch",

@@ -2,19 +2,12 @@
 #ifndef TAVIK_CLI_BATCH_COMMAND_H
 #define TAVIK_CLI_BATCH_COMMAND_H
 
-#include <CLI/CLI.hpp>
-
-#include <functional>
+#include "subcommand.h"
 
 namespace tavik::cli {
 
-struct BatchCommand {
-  CLI::App* command = nullptr;
-  std::function<int()> run;  // runs the parsed command, returns the exit code
-};
-
-// Adds `batch` to `app`. After parsing, call `run` when `command->parsed()`.
-BatchCommand Add_Batch_Command(CLI::App& app);
+// Adds `batch` to `app`.
+Subcommand Add_Batch_Command(CLI::App& app);
 
 }  // namespace tavik::cli
 

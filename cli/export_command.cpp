@@ -16,11 +16,6 @@ struct ExportArguments {
   std::string output;
 };
 
-// The report beside a plot file: same folder and stem, extension ".out".
-std::string Report_Beside(const std::string& plot_path) {
-  return std::filesystem::path(plot_path).replace_extension(".out").string();
-}
-
 int Run_Export(const ExportArguments& arguments) {
   const std::string json_path =
       arguments.output.empty()
@@ -89,8 +84,8 @@ std::string Json_After_Run(bool ended_normally, const std::string& plot_path,
   return "; JSON: " + json_path;
 }
 
-void Add_Export_Command(CLI::App& app, int& exit_code) {
-  // The arguments live as long as the program's App (owned by the subcommand's callback).
+Subcommand Add_Export_Command(CLI::App& app) {
+  // The arguments live as long as the action that reads them.
   auto arguments = std::make_shared<ExportArguments>();
   CLI::App* command = app.add_subcommand(
       "export",
@@ -100,14 +95,7 @@ void Add_Export_Command(CLI::App& app, int& exit_code) {
   command->add_option("RUN.plt", arguments->plot, "plot file of a run")->required();
   command->add_option("-o,--output", arguments->output, "the JSON file to write")
       ->type_name("RUN.json");
-  command->callback([arguments, &exit_code]() {
-    try {
-      exit_code = Run_Export(*arguments);
-    } catch (const std::exception& e) {
-      std::fprintf(stderr, "tavik: %s\n", e.what());
-      exit_code = kExitOutputNotWritten;
-    }
-  });
+  return {command, [arguments] { return Run_Export(*arguments); }};
 }
 
 }  // namespace tavik::cli

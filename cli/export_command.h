@@ -3,8 +3,9 @@
 #ifndef TAVIK_CLI_EXPORT_COMMAND_H
 #define TAVIK_CLI_EXPORT_COMMAND_H
 
-#include <CLI/CLI.hpp>
 #include <string>
+
+#include "subcommand.h"
 
 namespace tavik::cli {
 
@@ -36,7 +37,7 @@ std::string Json_After_Run(bool ended_normally, const std::string& plot_path,
 
 // Adds the "export" subcommand to `app`. When it is the command given, parsing runs it
 // (printing one line) and sets `exit_code`; otherwise `exit_code` is left alone.
-void Add_Export_Command(CLI::App& app, int& exit_code);
+Subcommand Add_Export_Command(CLI::App& app);
 
 }  // namespace tavik::cli
 

@@ -61,7 +61,8 @@ int Run_Input(const std::string& input, const std::string& out_dir_option, bool 
               const std::string& plots_dir) {
   namespace fs = std::filesystem;
   const fs::path input_path(input);
-  const fs::path out_dir = out_dir_option.empty() ? input_path.parent_path() : fs::path(out_dir_option);
+  const fs::path out_dir =
+      out_dir_option.empty() ? input_path.parent_path() : fs::path(out_dir_option);
   // A named output folder is created when missing; one that cannot be made shows up as the
   // run's own error for an output file that cannot be created.
   if (!out_dir.empty()) {
@@ -120,8 +121,9 @@ int main(int argc, char** argv) {
   std::string input;
   std::string out_dir;
   CLI::App* run = app.add_subcommand(
-      "run", "Analyse INPUT; write STEM.out (report), STEM.plt (plot data) and STEM.msg (run "
-             "messages) to DIR, by default the input file's folder.");
+      "run",
+      "Analyse INPUT; write STEM.out (report), STEM.plt (plot data) and STEM.msg (run "
+      "messages) to DIR, by default the input file's folder.");
   run->add_option("INPUT", input, "keyword input data file")->required();
   run->add_option("--out-dir", out_dir, "folder for the report, plot and message files")
       ->type_name("DIR");
@@ -131,16 +133,15 @@ int main(int argc, char** argv) {
   std::string plots_dir;
   run->add_option("--plots", plots_dir, "after the run, write its figures and index.html to DIR")
       ->type_name("DIR");
-  const tavik::cli::PlotCommand plot(app);
 
   CLI::App* tgo = app.add_subcommand(
-      "tgo", "Call the host entry point TGO(6027) in the current directory, as a host program "
-             "does (files named in NAMES.DAT), and print the value it returns.");
+      "tgo",
+      "Call the host entry point TGO(6027) in the current directory, as a host program "
+      "does (files named in NAMES.DAT), and print the value it returns.");
 
-  const tavik::cli::BatchCommand batch = tavik::cli::Add_Batch_Command(app);
-
-  int command_exit = -1;  // set by the subcommands that run while parsing
-  tavik::cli::Add_Export_Command(app, command_exit);
+  const tavik::cli::Subcommand subcommands[] = {tavik::cli::Add_Plot_Command(app),
+                                                tavik::cli::Add_Export_Command(app),
+                                                tavik::cli::Add_Batch_Command(app)};
 
   try {
     app.parse(argc, argv);
@@ -149,10 +150,16 @@ int main(int argc, char** argv) {
     return code == 0 ? kExitNormal : kExitUsage;
   }
 
-  if (command_exit >= 0) return command_exit;
   if (run->parsed()) return Run_Input(input, out_dir, json, plots_dir);
-  if (plot.Parsed()) return plot.Run();
-  if (batch.command->parsed()) return batch.run();
+  for (const tavik::cli::Subcommand& subcommand : subcommands) {
+    if (!subcommand.command->parsed()) continue;
+    try {
+      return subcommand.run();
+    } catch (const std::exception& e) {  // a file system or memory failure of the command
+      std::fprintf(stderr, "tavik: %s\n", e.what());
+      return kExitRuntimeError;
+    }
+  }
   if (tgo->parsed()) {
     const int32_t status = TGO(tavik::kInterfaceVersion);
     std::printf("%d\n", static_cast<int>(status));

@@ -16,12 +16,17 @@ using results::FigureFormat;
 
 constexpr int kExitWritten = 0;
 
-// The report beside the plot file (same stem), when there is one: it adds the slope.
-std::string Report_Beside(const fs::path& plot) {
-  fs::path report = plot;
-  report.replace_extension(".out");
+struct PlotArguments {
+  std::string plot_path;
+  std::string out_dir;
+  std::string format = "svg";
+};
+
+// The report beside the plot file, when there is one: it adds the slope.
+std::string Existing_Report_Beside(const fs::path& plot) {
+  const std::string report = Report_Beside(plot);
   std::error_code failure;
-  return fs::is_regular_file(report, failure) ? report.string() : "";
+  return fs::is_regular_file(report, failure) ? report : "";
 }
 
 std::string Source_Files(const fs::path& plot, const std::string& report) {
@@ -42,28 +47,10 @@ bool Write(const results::RunResults& run, const results::PageHead& head, const 
   return true;
 }
 
-}  // namespace
-
-PlotCommand::PlotCommand(CLI::App& app) {
-  command_ = app.add_subcommand(
-      "plot",
-      "Draw the figures of a run from its plot file RUN.plt (with the slope when the report "
-      "RUN.out is beside it) into DIR, with DIR/index.html showing how the run ended (from "
-      "RUN.msg), the summary of the load cases and every figure. Exit codes: 0 written, 3 "
-      "plot file missing or malformed, 4 figures or page not written, 64 wrong usage.");
-  command_->add_option("RUN.plt", plot_path_, "plot file of a run")->required();
-  command_->add_option("--out", out_dir_, "folder for the figures and index.html")
-      ->required()
-      ->type_name("DIR");
-  command_->add_option("--format", format_, "figure file format (default svg)")
-      ->check(CLI::IsMember({"svg", "png", "pdf"}))
-      ->type_name("svg|png|pdf");
-}
-
-int PlotCommand::Run() const {
-  const fs::path plot(plot_path_);
-  const std::string report = Report_Beside(plot);
-  const results::ReadResult read = results::Read_Results(plot_path_, report);
+int Run_Plot(const PlotArguments& arguments) {
+  const fs::path plot(arguments.plot_path);
+  const std::string report = Existing_Report_Beside(plot);
+  const results::ReadResult read = results::Read_Results(arguments.plot_path, report);
   if (!read.ok) {
     std::printf("tavik: cannot read the plot file: %s\n", read.error.c_str());
     return kExitPlotFileUnreadable;
@@ -78,8 +65,30 @@ int PlotCommand::Run() const {
                    messages.filename().string() + " with its closing line.";
   }
   head.source_files = Source_Files(plot, report);
-  const FigureFormat format = results::Parse_Figure_Format(format_).value_or(FigureFormat::kSvg);
-  return Write(read.results, head, out_dir_, format) ? kExitWritten : kExitOutputNotWritten;
+  const FigureFormat format =
+      results::Parse_Figure_Format(arguments.format).value_or(FigureFormat::kSvg);
+  return Write(read.results, head, arguments.out_dir, format) ? kExitWritten
+                                                              : kExitOutputNotWritten;
+}
+
+}  // namespace
+
+Subcommand Add_Plot_Command(CLI::App& app) {
+  auto arguments = std::make_shared<PlotArguments>();  // lives as long as the action
+  CLI::App* command = app.add_subcommand(
+      "plot",
+      "Draw the figures of a run from its plot file RUN.plt (with the slope when the report "
+      "RUN.out is beside it) into DIR, with DIR/index.html showing how the run ended (from "
+      "RUN.msg), the summary of the load cases and every figure. Exit codes: 0 written, 3 "
+      "plot file missing or malformed, 4 figures or page not written, 64 wrong usage.");
+  command->add_option("RUN.plt", arguments->plot_path, "plot file of a run")->required();
+  command->add_option("--out", arguments->out_dir, "folder for the figures and index.html")
+      ->required()
+      ->type_name("DIR");
+  command->add_option("--format", arguments->format, "figure file format (default svg)")
+      ->check(CLI::IsMember({"svg", "png", "pdf"}))
+      ->type_name("svg|png|pdf");
+  return {command, [arguments] { return Run_Plot(*arguments); }};
 }
 
 bool Write_Plots_Of_Run(const std::string& plot_path, const std::string& report_path,

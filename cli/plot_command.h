@@ -3,28 +3,17 @@
 #ifndef TAVIK_CLI_PLOT_COMMAND_H
 #define TAVIK_CLI_PLOT_COMMAND_H
 
-#include <CLI/CLI.hpp>
-
 #include <string>
+
+#include "subcommand.h"
 
 namespace tavik::cli {
 
 // `tavik plot RUN.plt --out DIR [--format svg|png|pdf]`, registered on `app`.
-class PlotCommand {
- public:
-  explicit PlotCommand(CLI::App& app);
-  bool Parsed() const { return command_->parsed(); }
-  // Reads the run's files, writes the figures and DIR/index.html and says where the page is.
-  // Exit code: 0 written, 3 the plot file is missing or cannot be read, 4 a figure or the
-  // page cannot be written.
-  int Run() const;
-
- private:
-  CLI::App* command_;
-  std::string plot_path_;
-  std::string out_dir_;
-  std::string format_ = "svg";
-};
+// `tavik plot RUN.plt --out DIR [--format svg|png|pdf]`: reads the run's files, writes the
+// figures and DIR/index.html and says where the page is. Exit code: 0 written, 3 the plot file
+// is missing or cannot be read, 4 a figure or the page cannot be written.
+Subcommand Add_Plot_Command(CLI::App& app);
 
 // After `tavik run INPUT --plots DIR`: the figures (svg) and the page of the run just made,
 // whose outcome line is `outcome`. A run that wrote no readable plot file still gets its page
