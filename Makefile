@@ -10,14 +10,16 @@ EXAMPLE := examples/drilled_shaft_clay_over_sand.inp
 RUN_DIR := $(BUILD)/run
 PLOTS_DIR := $(RUN_DIR)/plots
 
-# Debian packages the build and the tests need, with a file that shows each is present.
-PACKAGES := cmake:/usr/bin/cmake g++:/usr/bin/g++ make:/usr/bin/make \
-  libgtest-dev:/usr/include/gtest/gtest.h libgmock-dev:/usr/include/gmock/gmock.h \
-  libbenchmark-dev:/usr/include/benchmark/benchmark.h libcli11-dev:/usr/include/CLI/CLI.hpp \
-  nlohmann-json3-dev:/usr/include/nlohmann/json.hpp \
-  clang:/usr/bin/clang++ libclang-rt-14-dev:/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a \
+# Debian packages, with a file that shows each is present: those the engine, `tavik` and its
+# figures need (all `make run` installs), and those the tests, benchmarks, fuzzers, browser
+# check and Python package add.
+RUN_PACKAGES := cmake:/usr/bin/cmake g++:/usr/bin/g++ make:/usr/bin/make \
+  libcli11-dev:/usr/include/CLI/CLI.hpp nlohmann-json3-dev:/usr/include/nlohmann/json.hpp \
   libplplot-dev:/usr/include/plplot/plplot.h \
-  plplot-driver-cairo:/usr/lib/x86_64-linux-gnu/plplot5.15.0/drivers/cairo.so \
+  plplot-driver-cairo:/usr/lib/x86_64-linux-gnu/plplot5.15.0/drivers/cairo.so
+TEST_PACKAGES := libgtest-dev:/usr/include/gtest/gtest.h libgmock-dev:/usr/include/gmock/gmock.h \
+  libbenchmark-dev:/usr/include/benchmark/benchmark.h \
+  clang:/usr/bin/clang++ libclang-rt-14-dev:/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a \
   libpng-dev:/usr/include/png.h chromium:/usr/bin/chromium \
   python3-dev:/usr/bin/python3-config pybind11-dev:/usr/lib/cmake/pybind11/pybind11Config.cmake \
   python3-numpy:/usr/lib/python3/dist-packages/numpy/__init__.py \
@@ -25,10 +27,9 @@ PACKAGES := cmake:/usr/bin/cmake g++:/usr/bin/g++ make:/usr/bin/make \
   python3-distributed:/usr/lib/python3/dist-packages/distributed/__init__.py \
   python3-matplotlib:/usr/lib/python3/dist-packages/matplotlib/__init__.py
 
-.PHONY: deps build build-asan run test test-release test-asan fuzz-build fuzz bench format clean
-
-deps:
-	@missing=""; for entry in $(PACKAGES); do \
+# Installs the missing packages of a list with apt-get (only those missing).
+define install_missing
+	@missing=""; for entry in $(1); do \
 	  pkg=$${entry%%:*}; file=$${entry#*:}; \
 	  [ -e "$$file" ] || missing="$$missing $$pkg"; \
 	done; \
@@ -37,18 +38,27 @@ deps:
 	  export DEBIAN_FRONTEND=noninteractive; \
 	  apt-get update -qq && apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
+
+.PHONY: deps deps-run build build-asan run test test-release test-asan fuzz-build fuzz bench format clean
+
+deps-run:
+	$(call install_missing,$(RUN_PACKAGES))
+
+deps:
+	$(call install_missing,$(RUN_PACKAGES) $(TEST_PACKAGES))
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DTAVIK_TESTS=ON -DTAVIK_BENCH=ON -DTAVIK_PYTHON=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
 build-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTAVIK_SANITIZE=ON -DTAVIK_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
-# Builds only the engine and the program it runs (not the tests or benchmarks).
-run: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+# Builds only the engine and the program it runs (not the tests, benchmarks or Python package).
+run: deps-run
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DTAVIK_TESTS=OFF -DTAVIK_BENCH=OFF -DTAVIK_PYTHON=OFF
 	cmake --build $(BUILD) -j $(JOBS) --target tavik_cli
 	@rm -rf $(PLOTS_DIR); mkdir -p $(RUN_DIR)
 	@$(BUILD)/bin/tavik run $(EXAMPLE) --out-dir $(RUN_DIR) --plots $(PLOTS_DIR); status=$$?; \
