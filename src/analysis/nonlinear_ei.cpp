@@ -40,6 +40,20 @@ int Table_Section_Of_Node(const RunContext& run, int i) {
   return run.Problem.NumSections;
 }
 
+// The elastic EI of node i of the elastic or elastic-plastic section j. A node on the
+// boundary with the section below takes that section's properties; when the section below
+// has no E*I of its own (a moment-curvature or user-EI section, whose stiffness is in its
+// tables), the node keeps the stiffness at the bottom of its own section instead of
+// becoming a hinge.
+double Elastic_Node_EI(const RunContext& run, int i, int j) {
+  const double ei = Pile_Properties_At_Depth(run, run.Nodes.rd_NodeDepth[i]).EI;
+  if (ei > 0.0) return ei;
+  const PilePropertyTable& stations = run.Problem.PileProperties;
+  const int bottom = 2 * j;  // station 2j is the bottom of section j
+  if (bottom > stations.NumPoints) return ei;
+  return stations.PileModulus[bottom - 1] * stations.PileInertia[bottom - 1];
+}
+
 // Elastic-plastic section (type 12): the elastic EI until the moment reaches the plastic
 // moment of the node, then the secant Mp / curvature. Moments in table units.
 void Update_Elastic_Plastic_Node(RunContext& run, int i, int j, int k, double moment) {
@@ -54,7 +68,7 @@ void Update_Elastic_Plastic_Node(RunContext& run, int i, int j, int k, double mo
     if (phi != 0.0) nodes.rd_NodeEI[i] = std::fabs(mp / std::fabs(phi)) * factor;
     return;
   }
-  nodes.rd_NodeEI[i] = Pile_Properties_At_Depth(run, nodes.rd_NodeDepth[i]).EI;
+  nodes.rd_NodeEI[i] = Elastic_Node_EI(run, i, j);
 }
 
 // k with T(k) <= qs < T(k + 1) in the ascending list T(1..n); n above the last thrust, 1
@@ -140,7 +154,10 @@ void Update_Nonlinear_EI(RunContext& run) {
     const int node_section = nodes.i_NodeSection[i];
     if (node_section < 1 || node_section > problem.NumSections) continue;
     const int type = problem.Sections[node_section - 1].SectionType;
-    if (type == kElastic) continue;
+    if (type == kElastic) {
+      if (!(nodes.rd_NodeEI[i] > 0.0)) nodes.rd_NodeEI[i] = Elastic_Node_EI(run, i, node_section);
+      continue;
+    }
     const int j = Table_Section_Of_Node(run, i);
     const int k = state.SectionThrustIndex[j];
     state.b_CurvatureBeyondCurve[i] = false;
