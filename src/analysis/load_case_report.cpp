@@ -396,11 +396,12 @@ void Write_Load_Case_Results(RunContext& run, int c) {
   const bool nonlinear_ei = options.ICOM > kComputeEIOnly;
 
   if (full_report) Write_Header(run, c);
-  // A Line 9 record announces the Line 10 records of the nodes, which stiffness-matrix cases
-  // do not write.
-  if (c == 1 && !stiffness_mode) {
+  // Line 9 heads the records of the load cases. The stiffness-matrix computation writes it
+  // again for its first case, counting its own twenty cases (hosts read the records by
+  // position), although its cases write no Line 10 records.
+  if (c == 1) {
     run.Plot.Line()
-        .I(state.NumLoadCases, 5)
+        .I(stiffness_mode ? 2 * kStiffnessLoadLevels : state.NumLoadCases, 5)
         .I(n, 5)
         .I(run.Problem.IUNITS, 5)
         .X(65)

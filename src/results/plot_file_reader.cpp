@@ -9,7 +9,7 @@
 //   Line 9                                  number of load cases and of nodes
 //   { { Line 10 } Line 11 { Line 12 } }     per load case: nodes, then its length study
 //   { Line 13 }                             pile-head summary, one per load case
-//   { Line 14 }                             pile-head stiffness rows (KXX = 1)
+//   [ Line 9 ] { Line 14 }                  pile-head stiffness computation (KXX = 1)
 //
 // A run that ends on an error stops writing wherever it is, so its file ends early; such a
 // file, like any file that breaks this order, is refused with the line where it goes wrong.
@@ -28,6 +28,8 @@ namespace {
 // Records are at most about 180 columns; a longer line is no plot record (and is not read
 // whole, so a file without line ends cannot exhaust memory).
 constexpr std::size_t kMaxLineLength = 1000;
+// The pile-head stiffness computation: ten fixed-head and ten restrained-head cases.
+constexpr int kStiffnessCases = 20;
 
 constexpr int kStiffnessOnly = 2;
 constexpr int kFullAnalysis = 3;
@@ -541,8 +543,31 @@ class PlotFileParser {
   }
 
   // The rows of the pile-head stiffness matrix: none when it was not asked for (KXX = 0) or
-  // could not be computed.
+  // could not be computed. Its first case, once converged, writes a Line 9 of its own (the
+  // twenty cases of the computation, the nodes of the pile), with no node records after it.
   bool Read_Stiffness_Matrix(RunResults& results) {
+    if (Next_Is(9)) {
+      const PlotRecord* line9 = Expect(9, "the Line 9 of the pile-head stiffness computation");
+      if (line9 == nullptr) return false;
+      if (!results.head.stiffness_matrix) {
+        return Bad_Value(*line9,
+                         "a second Line 9 in a run without the stiffness matrix (KXX = 0 in "
+                         "Line 1)");
+      }
+      FieldCursor fields(line9->numbers);
+      int cases = 0;
+      int nodes = 0;
+      int iunits = 0;
+      if (!fields.Integer(cases) || !fields.Integer(nodes) || !fields.Integer(iunits) ||
+          !fields.Rest_Blank()) {
+        return Bad_Field(*line9, fields);
+      }
+      if (cases != kStiffnessCases || nodes != num_nodes_) {
+        return Bad_Value(*line9, "the stiffness computation has " +
+                                     std::to_string(kStiffnessCases) + " cases on the " +
+                                     std::to_string(num_nodes_) + " nodes of the pile");
+      }
+    }
     while (Next_Is(14)) {
       const PlotRecord* line14 = Expect(14, "a pile-head stiffness row");
       if (line14 == nullptr) return false;

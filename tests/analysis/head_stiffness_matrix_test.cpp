@@ -203,9 +203,14 @@ TEST(HeadStiffnessMatrix, ReportBlockAndPlotRecords) {
   const auto records = Line14_Records(result.plot);
   ASSERT_EQ(records.size(), 10u);
   for (const auto& r : records) EXPECT_NEAR(r[2], r[0] / r[6], 2.0e-7 * r[2]);
-  // The stiffness cases are recorded, not reported: one results block for load case 1.
+  // The stiffness cases are recorded, not reported: one results block for load case 1, no
+  // node records; but their first case heads them with a Line 9 of the twenty cases, just
+  // before the Line 14 records.
   EXPECT_EQ(Count_Lines_Containing(report, "Output Summary for Load Case No."), 1);
   EXPECT_EQ(Count_Lines_Containing(result.plot, "Line 10("), 101);
+  EXPECT_EQ(Count_Lines_Containing(result.plot, "Line 9:"), 2);
+  EXPECT_EQ(result.plot[first - 1].substr(0, 15), "   20  101    1");
+  EXPECT_NE(result.plot[first - 1].find("Line 9:  No. loads, No. nodes"), std::string::npos);
   EXPECT_EQ(Count_Lines_Containing(result.messages, "Analysis Case 20,"), 6);
 }
 
