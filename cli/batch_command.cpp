@@ -64,12 +64,7 @@ std::string Describe_Failure(const batch::InputResult& r) {
   if (r.end == batch::RunEnd::kResultsUnreadable) {
     return "ended normally but its plot file could not be read back: " + r.results_error;
   }
-  std::string text = std::string("ended on ") +
-                     (r.end == batch::RunEnd::kInputError ? "input error " : "runtime error ") +
-                     std::to_string(r.outcome.error_number);
-  if (!r.outcome.message_code.empty()) text += " (" + r.outcome.message_code + ")";
-  if (!r.outcome.error_meaning.empty()) text += ": " + r.outcome.error_meaning;
-  return text;
+  return Describe_Outcome(r.outcome);
 }
 
 int Run_Batch_Unguarded(const BatchOptions& options) {

@@ -26,23 +26,6 @@ constexpr int kExitUsage = 64;
 constexpr int kInputFileNotOpened = 218;
 constexpr int kOutputFileNotCreated = 219;
 
-std::string Describe(const tavik::RunOutcome& outcome) {
-  if (outcome.error_number > 0) {
-    const bool input = outcome.error_number >= 100 && outcome.error_number <= 199;
-    std::string text = input ? "ended on input error " : "ended on runtime error ";
-    text += std::to_string(outcome.error_number);
-    if (!outcome.message_code.empty()) text += " (" + outcome.message_code + ")";
-    if (!outcome.error_meaning.empty()) text += ": " + outcome.error_meaning;
-    return text;
-  }
-  if (outcome.warnings.empty()) return "ended normally";
-  std::string text = "ended normally with warnings";
-  for (std::size_t k = 0; k < outcome.warnings.size(); ++k) {
-    text += (k == 0 ? " " : ", ") + std::to_string(outcome.warnings[k].number);
-  }
-  return text;
-}
-
 int Exit_Code(const tavik::RunOutcome& outcome) {
   if (outcome.error_number == 0) return kExitNormal;
   if (outcome.error_number >= 100 && outcome.error_number <= 199) return kExitInputError;
@@ -84,7 +67,7 @@ int Run_Input(const std::string& input, const std::string& out_dir_option, bool 
   const bool report_written =
       report_after && outcome.error_number != kInputFileNotOpened &&
       (outcome.error_number != kOutputFileNotCreated || report_after != report_before);
-  std::string line = "tavik: " + Describe(outcome);
+  std::string line = "tavik: " + tavik::cli::Describe_Outcome(outcome);
   if (report_written) line += "; report: " + paths.report;
 
   int exit_code = Exit_Code(outcome);
@@ -99,7 +82,8 @@ int Run_Input(const std::string& input, const std::string& out_dir_option, bool 
   }
   if (!plots_dir.empty() &&
       !tavik::cli::Write_Plots_Of_Run(paths.plot, report_written ? paths.report : "",
-                                      "The analysis " + Describe(outcome) + ".", plots_dir) &&
+                                      "The analysis " + tavik::cli::Describe_Outcome(outcome) + ".",
+                                      plots_dir) &&
       exit_code == kExitNormal) {
     exit_code = tavik::cli::kExitOutputNotWritten;
   }

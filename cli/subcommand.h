@@ -1,5 +1,5 @@
-// What every subcommand of the program gives main(): its parser and the action that runs
-// once the command line is parsed.
+// What the subcommands of the program share: the parser and action every one gives main(),
+// the file beside a plot file, and how a run ended in words.
 #ifndef TAVIK_CLI_SUBCOMMAND_H
 #define TAVIK_CLI_SUBCOMMAND_H
 
@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+
+#include "tavik/tavik.h"
 
 namespace tavik::cli {
 
@@ -20,6 +22,10 @@ struct Subcommand {
 inline std::string Report_Beside(const std::filesystem::path& plot) {
   return std::filesystem::path(plot).replace_extension(".out").string();
 }
+
+// How a run ended, in the words of the program's outcome lines: "ended normally", "ended
+// normally with warnings 3041, 305", or "ended on input error 112 (INP00012): ...".
+std::string Describe_Outcome(const RunOutcome& outcome);
 
 }  // namespace tavik::cli
 
